@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Makes the media the tests play, from ffmpeg's synthetic sources. Idempotent per output folder.
+set -eu
+out=$1
+mkdir -p "$out"
+cd "$out"
+ff() { ffmpeg -hide_banner -loglevel error -y "$@"; }
+video() { echo "-f lavfi -i testsrc2=size=$1:rate=${3:-25}:duration=$2"; }
+audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
+
+# shellcheck disable=SC2046
+[ -s h263_mp3.flv ] || ff $(video 320x240 3) $(audio 3) -c:v flv1 -q:v 4 -c:a libmp3lame -b:a 64k -ar 44100 h263_mp3.flv
+# shellcheck disable=SC2046
+[ -s h264_aac.flv ] || ff $(video 640x360 3) $(audio 3) -c:v libx264 -preset veryfast -pix_fmt yuv420p -g 25 -c:a aac -b:a 64k h264_aac.flv
+# shellcheck disable=SC2046
+[ -s audio_only.flv ] || ff $(audio 3) -c:a libmp3lame -b:a 64k -ar 44100 audio_only.flv
+# shellcheck disable=SC2046
+[ -s video_only.flv ] || ff $(video 320x240 3) -an -c:v flv1 video_only.flv
+# shellcheck disable=SC2046
+[ -s long.flv ] || ff $(video 320x240 30) $(audio 30) -c:v flv1 -q:v 8 -c:a libmp3lame -b:a 32k -ar 22050 long.flv
+[ -s audio.mp3 ] || ff $(audio 3) -c:a libmp3lame -b:a 64k audio.mp3
+[ -e zero.flv ] || : > zero.flv
+[ -s truncated.flv ] || head -c 6000 h263_mp3.flv > truncated.flv
+[ -s text.flv ] || echo "ceci n'est pas une vidéo" > text.flv
+echo "test media ready in $out"
