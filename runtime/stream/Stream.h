@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace runtime {
+
+// What a stream's own onMetaData script tag says about it. Absent fields stay at 0 / empty.
+struct StreamMetadata {
+    double duration = 0;   // seconds
+    double width = 0;      // pixels
+    double height = 0;
+    QList<double> keyframeTimes;      // seconds
+    QList<double> keyframePositions;  // byte offsets in the file
+};
+
+// A progressive media stream as the movie's models use it (the component's NetStream).
+// Status codes are the component's: "NetStream.Play.Start", "NetStream.Play.Stop",
+// "NetStream.Buffer.Full", "NetStream.Buffer.Empty", "NetStream.Buffer.Flush",
+// "NetStream.Seek.Notify", "NetStream.Play.StreamNotFound".
+class Stream : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Stream() override = default;
+
+    // Opens and starts a local path or an http(s) address.
+    virtual void play(const QString& url) = 0;
+    virtual void pause() = 0;
+    virtual void resume() = 0;
+    virtual void seek(double seconds) = 0;
+    // Ends playback and releases the file or connection; the stream may be played again.
+    virtual void close() = 0;
+
+    virtual double time() const = 0;          // playback position, seconds
+    virtual double bufferLength() const = 0;  // seconds buffered ahead of the position
+    virtual double bufferTime() const = 0;
+    virtual void setBufferTime(double seconds) = 0;
+    virtual qint64 bytesLoaded() const = 0;
+    virtual qint64 bytesTotal() const = 0;
+    virtual void setVolume(int percent) = 0;  // 0 to 100
+
+Q_SIGNALS:
+    void status(const QString& code);
+    void metaData(const runtime::StreamMetadata& metadata);
+};
+
+}  // namespace runtime
