@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/forms/Container.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Timer.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPointer>
+
+class QEventLoop;
+
+#include <memory>
+#include <vector>
+
+namespace platform::forms {
+
+class ControlFactories;
+class ScreenMetrics;
+
+enum class FormKind { Borderless, FixedDialog };
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// A window and the controls it owns. Geometry is in twips; a borderless form's outer size is
+// its client size. A size change made by code raises Resize at once, so layout passes nest
+// inside the code that changed the size, as the classic toolkit does.
+class Form : public Container {
+public:
+    Form(const QString& name, FormKind kind, const ScreenMetrics& screen,
+         const ControlFactories* factories = nullptr);
+    ~Form() override;
+
+    template <class T>
+    T& add(const QString& name, Container& parent) {
+        auto control = std::make_unique<T>(name, parent);
+        T& ref = *control;
+        m_controls.push_back(std::move(control));
+        return ref;
+    }
+    template <class T>
+    T& add(const QString& name) {
+        return add<T>(name, *this);
+    }
+    Timer& addTimer(const QString& name);
+
+    // The run-time Controls collection: add by ProgID, remove by name.
+    Control& AddControl(const QString& progId, const QString& name);
+    void RemoveControl(const QString& name);  // throws when no control has the name
+    Control* findControl(const QString& name) const;
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    QColor BackColor() const { return m_back; }
+    void setBackColor(const QColor& color);
+    void setIcon(const QImage& icon);
+
+    float Left() const;
+    float Top() const;
+    void setLeft(float twips);
+    void setTop(float twips);
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    // A negative size is refused with PropertyError.
+    void setWidth(float twips);
+    void setHeight(float twips);
+    float ScaleWidth() const { return m_width; }
+    float ScaleHeight() const { return m_height; }
+    WindowState windowState() const;
+
+    void Show();
+    // Shows the form modal over the application and returns once it is unloaded.
+    void ShowModal();
+    // Raises the unload handler (it may cancel), then hides the form.
+    void Unload();
+    bool isShown() const;
+
+    // Starts the window system's own move of the window while a button is held.
+    bool StartSystemMove();
+    // Asks the window system to show the window over the whole screen, or not.
+    void setWindowSystemFullScreen(bool fullScreen);
+
+    std::function<void()> Resize;
+    std::function<void(int& cancel)> UnloadHandler;
+
+    QWidget* widget() const { return m_widget; }
+    QWidget* clientWidget() const override { return m_widget; }
+    int clientOriginPixels() const override { return 0; }
+    const ScreenMetrics& screen() const override { return m_screen; }
+
+private:
+    friend class FormWidget;
+    void windowSystemResized(int widthPixels, int heightPixels);
+    bool closeRequested();
+    bool keyPressed(int key);
+    void raiseResize();
+
+    QString m_name;
+    const ScreenMetrics& m_screen;
+    const ControlFactories* m_factories;
+    QPointer<QWidget> m_widget;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<std::unique_ptr<Timer>> m_timers;
+    QColor m_back;
+    float m_width = 0;
+    float m_height = 0;
+    QEventLoop* m_modalLoop = nullptr;
+};
+
+}  // namespace platform::forms

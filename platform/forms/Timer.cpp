@@ -1,0 +1,20 @@
+#include "platform/forms/Timer.h"
+
+#include "platform/forms/Errors.h"
+
+namespace platform::forms {
+
+Timer::Timer(QString name) : m_name(std::move(name)) {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { runHandler(m_name + QStringLiteral("_Timer"), TimerEvent); });
+}
+
+void Timer::setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+}  // namespace platform::forms

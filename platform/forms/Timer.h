@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+namespace platform::forms {
+
+// A form's timer: raises Timer every Interval milliseconds while Enabled.
+class Timer {
+public:
+    explicit Timer(QString name);
+    void setInterval(int milliseconds);
+    int Interval() const { return m_timer.interval(); }
+    void setEnabled(bool enabled);
+    bool Enabled() const { return m_timer.isActive(); }
+
+    std::function<void()> TimerEvent;
+
+private:
+    QString m_name;
+    QTimer m_timer;
+};
+
+}  // namespace platform::forms
