@@ -1,0 +1,61 @@
+#include "platform/registry/RegistryStore.h"
+
+#include "platform/registry/RegistryStoreFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace platform {
+
+RegistryStore::RegistryStore(QString filePath) : m_filePath(std::move(filePath)) {}
+
+QString RegistryStore::defaultFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/quorvel/registry.qrv");
+}
+
+const RegistryTree& RegistryStore::tree() {
+    if (!m_loaded) load();
+    return m_tree;
+}
+
+void RegistryStore::load() {
+    m_loaded = true;
+    QFile file(m_filePath);
+    if (!file.exists()) return;
+    QString why;
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+    } else if (file.size() > registry_store::kMaxFileSize) {
+        why = QStringLiteral("file too large");
+    } else if (auto tree = registry_store::decode(file.readAll(), &why)) {
+        m_tree = std::move(*tree);
+        return;
+    }
+    std::fprintf(stderr, "quorvel: the registry store %s cannot be read (%s); its keys are taken as empty\n",
+                 qPrintable(QDir::toNativeSeparators(m_filePath)), qPrintable(why));
+}
+
+bool RegistryStore::commit(const RegistryTree& next, QString* error) {
+    if (!m_loaded) load();
+    const QByteArray bytes = registry_store::encode(next);
+    if (bytes.size() > registry_store::kMaxFileSize) {
+        if (error) *error = QStringLiteral("the registry store would grow too large");
+        return false;
+    }
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = QStringLiteral("%1: %2").arg(m_filePath, file.errorString());
+        return false;
+    }
+    m_tree = next;
+    return true;
+}
+
+}  // namespace platform
