@@ -22,4 +22,6 @@ audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
 [ -e zero.flv ] || : > zero.flv
 [ -s truncated.flv ] || head -c 6000 h263_mp3.flv > truncated.flv
 [ -s text.flv ] || echo "ceci n'est pas une vidéo" > text.flv
+# shellcheck disable=SC2046
+[ -s keyframes.flv ] || ff $(video 320x240 4) -an -c:v flv1 -g 25 -flvflags add_keyframe_index keyframes.flv
 echo "test media ready in $out"
