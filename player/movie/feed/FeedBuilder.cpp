@@ -1,0 +1,35 @@
+#include "player/movie/feed/FeedBuilder.h"
+
+#include "player/movie/feed/MediaType.h"
+#include "player/movie/feed/PlaylistXml.h"
+
+namespace movie {
+
+void FeedBuilder::add(FeedItem item) {
+    item.file = resolve(item.file);
+    if (item.file.isEmpty()) return;
+    if (m_feed.size() >= kPlaylistMaxItems) {
+        m_truncated = true;
+        return;
+    }
+    item.image = resolve(item.image);
+    item.captions = resolve(item.captions);
+    item.type = mediaTypeOf(item.file, item.type);
+    m_feed.append(item);
+}
+
+QString FeedBuilder::resolve(const QString& location) const {
+    const QString trimmed = location.trimmed();
+    if (trimmed.isEmpty()) return QString();
+    const QUrl reference(trimmed);
+    // A one-letter scheme would be a drive letter, which is no scheme at all.
+    if (reference.scheme().size() > 1) {
+        // Absolute addresses stay exactly as written (stream addresses are picky), local files become paths.
+        return reference.isLocalFile() ? reference.toLocalFile() : trimmed;
+    }
+    if (!m_base.isValid() || m_base.isEmpty() || !reference.isValid()) return trimmed;
+    const QUrl resolved = m_base.resolved(reference);
+    return resolved.isLocalFile() ? resolved.toLocalFile() : resolved.toString(QUrl::FullyEncoded);
+}
+
+}  // namespace movie

@@ -1,0 +1,112 @@
+#include "player/movie/feed/PlaylistSource.h"
+
+#include "player/movie/feed/PlaylistXml.h"
+
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace movie {
+
+namespace {
+constexpr int kMaxRedirects = 5;
+}
+
+PlaylistSource::PlaylistSource(QNetworkAccessManager* network, QObject* parent)
+    : QObject(parent), m_network(network) {}
+
+PlaylistSource::~PlaylistSource() { cancel(); }
+
+void PlaylistSource::fetch(const QUrl& location, Done done) {
+    cancel();
+    m_done = std::move(done);
+    const QString scheme = location.scheme().toLower();
+    if (location.isLocalFile()) {
+        fetchLocal(location);
+    } else if (scheme == u"http" || scheme == u"https") {
+        fetchRemote(location);
+    } else {
+        deliver({}, QStringLiteral("unsupported address"));
+    }
+}
+
+void PlaylistSource::cancel() {
+    ++m_generation;
+    m_done = nullptr;
+    if (m_reply) {
+        QNetworkReply* reply = m_reply;
+        m_reply = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    m_received.clear();
+}
+
+void PlaylistSource::fetchLocal(const QUrl& location) {
+    QFile file(location.toLocalFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        deliver({}, file.errorString());
+        return;
+    }
+    // Read one byte past the cap so that an oversized file is told apart from one exactly at it.
+    const QByteArray data = file.read(kPlaylistMaxBytes + 1);
+    if (data.size() > kPlaylistMaxBytes) {
+        deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
+        return;
+    }
+    deliver(data, file.error() == QFileDevice::NoError ? QString() : file.errorString());
+}
+
+void PlaylistSource::fetchRemote(const QUrl& location) {
+    QNetworkRequest request(location);
+    request.setTransferTimeout(m_timeoutMs);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    m_reply = m_network->get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &PlaylistSource::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &PlaylistSource::onFinished);
+}
+
+void PlaylistSource::onReadyRead() {
+    if (!m_reply) return;
+    m_received += m_reply->read(kPlaylistMaxBytes + 1 - m_received.size());
+    if (m_received.size() <= kPlaylistMaxBytes) return;
+    // Stop the transfer at once rather than download the rest of an oversized answer.
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    m_received.clear();
+    deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
+}
+
+void PlaylistSource::onFinished() {
+    if (!m_reply) return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+    m_received += reply->read(kPlaylistMaxBytes + 1 - m_received.size());
+    if (reply->error() != QNetworkReply::NoError) {
+        deliver({}, reply->errorString());
+    } else if (m_received.size() > kPlaylistMaxBytes) {
+        deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
+    } else {
+        deliver(m_received, QString());
+    }
+    m_received.clear();
+}
+
+void PlaylistSource::deliver(const QByteArray& data, const QString& error) {
+    const quint64 generation = m_generation;
+    QTimer::singleShot(0, this, [this, generation, data, error] {
+        if (generation != m_generation || !m_done) return;
+        Done done = std::move(m_done);
+        m_done = nullptr;
+        done(data, error);
+    });
+}
+
+}  // namespace movie

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace movie {
+
+// Reads a playlist's bytes from a local file or an http(s) address, with the size cap of the playlist
+// parser and a transfer timeout. One read at a time; a new fetch() abandons the one in progress.
+class PlaylistSource : public QObject {
+    Q_OBJECT
+public:
+    // (data, error): error is empty on success.
+    using Done = std::function<void(const QByteArray&, const QString&)>;
+
+    explicit PlaylistSource(QNetworkAccessManager* network, QObject* parent = nullptr);
+    ~PlaylistSource() override;
+
+    // `done` is always called later from the event loop, never from inside fetch().
+    void fetch(const QUrl& location, Done done);
+    void cancel();
+
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+
+private:
+    void fetchLocal(const QUrl& location);
+    void fetchRemote(const QUrl& location);
+    void onReadyRead();
+    void onFinished();
+    void deliver(const QByteArray& data, const QString& error);
+
+    QNetworkAccessManager* m_network;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_received;
+    Done m_done;
+    int m_timeoutMs = 15000;
+    quint64 m_generation = 0;
+};
+
+}  // namespace movie
