@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+struct mpv_handle;
+struct mpv_render_context;
+
+namespace runtime {
+
+// The one holder of a libmpv instance. It lives on the GUI thread: libmpv's callbacks only post a
+// queued call here, and events are drained and turned into Qt signals with Qt types.
+class MpvCore : public QObject {
+    Q_OBJECT
+public:
+    enum class EndReason { Eof, Stop, Quit, Error, Redirect };
+    Q_ENUM(EndReason)
+
+    // Creates and initialises the core with the runtime's fixed options. The C numeric locale
+    // must already be in force (see prepareMpvLocale); otherwise isValid() is false.
+    explicit MpvCore(QObject* parent = nullptr);
+    ~MpvCore() override;
+    MpvCore(const MpvCore&) = delete;
+    MpvCore& operator=(const MpvCore&) = delete;
+
+    bool isValid() const { return m_mpv != nullptr; }
+    QString errorText() const { return m_error; }
+
+    // Sets a property without waiting for the core (bool, integer, double or text values).
+    void setValue(const char* name, const QVariant& value);
+    // Reads a property now; an invalid QVariant when it is unavailable.
+    QVariant value(const char* name) const;
+    // Reports every change of the property through propertyChanged (maps and lists as
+    // QVariantMap / QVariantList, an invalid QVariant while unavailable).
+    void observe(const char* name);
+    // Runs a command without waiting; its result arrives through commandDone with the same id.
+    void commandAsync(const QStringList& args, quint64 id = 0);
+
+    // Video: a software render context that renders into caller-owned memory.
+    bool enableSoftwareRender(QString* error);
+    bool hasRender() const { return m_render != nullptr; }
+    // Renders the current frame at size into pixels (bgr0, the given stride); with skip the frame
+    // is only consumed so playback does not wait for a display that is not shown.
+    bool renderFrame(QSize size, qsizetype stride, void* pixels, bool skip);
+
+Q_SIGNALS:
+    void propertyChanged(const QString& name, const QVariant& value);
+    void commandDone(quint64 id, bool ok, const QVariant& result);
+    void fileStarted(qint64 entryId);
+    void fileLoaded();
+    void fileEnded(qint64 entryId, runtime::MpvCore::EndReason reason, const QString& error);
+    void playbackRestarted();
+    void videoReconfigured();
+    void logMessage(const QString& level, const QString& text);
+    // A new video frame is ready to be rendered.
+    void frameDue();
+
+private:
+    void initialise();
+    void drainEvents();
+    void drainRenderUpdates();
+    static void onWakeup(void* self);
+    static void onRenderUpdate(void* self);
+
+    mpv_handle* m_mpv = nullptr;
+    mpv_render_context* m_render = nullptr;
+    QString m_error;
+};
+
+}  // namespace runtime

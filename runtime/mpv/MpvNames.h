@@ -1,0 +1,71 @@
+#pragma once
+
+// Every libmpv option, property and command name the runtime uses, in one place, so a misspelt
+// name has one place to be found and the tests can check them all against the library.
+namespace runtime::mpvname {
+
+// Options set before initialisation.
+inline constexpr const char* kVo = "vo";
+inline constexpr const char* kAo = "ao";
+inline constexpr const char* kAudioClientName = "audio-client-name";
+inline constexpr const char* kConfig = "config";
+inline constexpr const char* kTerminal = "terminal";
+inline constexpr const char* kOsc = "osc";
+inline constexpr const char* kInputDefaultBindings = "input-default-bindings";
+inline constexpr const char* kInputVoKeyboard = "input-vo-keyboard";
+inline constexpr const char* kKeepOpen = "keep-open";
+inline constexpr const char* kHwdec = "hwdec";
+inline constexpr const char* kCache = "cache";
+inline constexpr const char* kCacheSecs = "cache-secs";
+inline constexpr const char* kCachePauseWait = "cache-pause-wait";
+inline constexpr const char* kDemuxerReadaheadSecs = "demuxer-readahead-secs";
+inline constexpr const char* kDemuxer = "demuxer";
+inline constexpr const char* kDemuxerLavfOptions = "demuxer-lavf-o";
+inline constexpr const char* kIdle = "idle";
+inline constexpr const char* kOsdLevel = "osd-level";
+inline constexpr const char* kSubAuto = "sub-auto";
+inline constexpr const char* kAudioFileAuto = "audio-file-auto";
+inline constexpr const char* kResumePlayback = "resume-playback";
+inline constexpr const char* kYtdl = "ytdl";
+inline constexpr const char* kSwsScaler = "sws-scaler";
+inline constexpr const char* kZimgScaler = "zimg-scaler";
+
+// Properties read, observed or set while running.
+inline constexpr const char* kPause = "pause";
+inline constexpr const char* kVolume = "volume";
+inline constexpr const char* kPlaybackTime = "playback-time";
+inline constexpr const char* kDuration = "duration";
+inline constexpr const char* kFileSize = "file-size";
+inline constexpr const char* kDemuxerCacheDuration = "demuxer-cache-duration";
+inline constexpr const char* kDemuxerCacheState = "demuxer-cache-state";
+inline constexpr const char* kPausedForCache = "paused-for-cache";
+inline constexpr const char* kEofReached = "eof-reached";
+inline constexpr const char* kVideoParams = "video-params";
+inline constexpr const char* kVid = "vid";
+
+// Keys of the maps those properties return.
+inline constexpr const char* kCacheEndKey = "cache-end";
+inline constexpr const char* kEofCachedKey = "eof-cached";
+inline constexpr const char* kParamsWidthKey = "w";
+inline constexpr const char* kParamsHeightKey = "h";
+
+// Commands.
+inline constexpr const char* kLoadFile = "loadfile";
+inline constexpr const char* kStop = "stop";
+inline constexpr const char* kSeek = "seek";
+inline constexpr const char* kSeekAbsolute = "absolute";
+
+// Values.
+inline constexpr const char* kVoLibmpv = "libmpv";
+inline constexpr const char* kVoNull = "null";
+inline constexpr const char* kAoNull = "null";
+inline constexpr const char* kYes = "yes";
+inline constexpr const char* kNo = "no";
+inline constexpr const char* kAuto = "auto";
+inline constexpr const char* kZero = "0";
+inline constexpr const char* kLavf = "lavf";
+inline constexpr const char* kClientName = "quorvel";
+inline constexpr const char* kSwsScalerSmooth = "bilinear";  // smoothing, at little cost
+inline constexpr const char* kSwFormat = "bgr0";  // QImage::Format_RGB32 on little-endian
+
+}  // namespace runtime::mpvname

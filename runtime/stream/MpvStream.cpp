@@ -1,0 +1,176 @@
+#include "runtime/stream/MpvStream.h"
+
+#include "runtime/flv/FlvMetadata.h"
+#include "runtime/mpv/MpvCore.h"
+#include "runtime/mpv/MpvNames.h"
+#include "runtime/stream/VideoSurface.h"
+
+#include <QVariantMap>
+
+#include <algorithm>
+
+namespace runtime {
+
+using namespace mpvname;
+
+MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this))
+{
+    connect(m_core, &MpvCore::commandDone, this, &MpvStream::onCommandDone);
+    connect(m_core, &MpvCore::fileStarted, this, [this](qint64 entryId) { m_startedEntry = entryId; });
+    connect(m_core, &MpvCore::fileLoaded, this, &MpvStream::onFileLoaded);
+    connect(m_core, &MpvCore::fileEnded, this, [this](qint64 entryId, MpvCore::EndReason reason, const QString& error) {
+        onFileEnded(entryId, static_cast<int>(reason), error);
+    });
+    connect(m_core, &MpvCore::playbackRestarted, this, &MpvStream::onPlaybackRestarted);
+    connect(m_core, &MpvCore::videoReconfigured, this, &MpvStream::onVideoReconfigured);
+    connect(m_core, &MpvCore::propertyChanged, this, &MpvStream::onPropertyChanged);
+    connect(m_core, &MpvCore::frameDue, this, &MpvStream::onFrameDue);
+    connect(m_core, &MpvCore::logMessage, this, &MpvStream::onLogMessage);
+    for (const char* name : {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize,
+                             kPausedForCache, kEofReached})
+        m_core->observe(name);
+    setBufferTime(m_bufferTime);
+}
+
+MpvStream::~MpvStream() = default;
+
+bool MpvStream::isValid() const
+{
+    return m_core->isValid();
+}
+
+QString MpvStream::errorText() const
+{
+    return m_core->errorText();
+}
+
+bool MpvStream::attachVideo(VideoSurface* surface, QString* error)
+{
+    if (!m_core->enableSoftwareRender(error))
+        return false;
+    m_surface = surface;
+    return true;
+}
+
+void MpvStream::resetPlayState()
+{
+    ++m_playId;
+    m_phase = Phase::Idle;
+    m_entryId = -1;
+    m_restarted = m_seekPending = m_endReported = m_pausedForCache = false;
+    m_metadataSent = m_metadataPending = false;
+    m_metadata = StreamMetadata();
+    m_source = StreamSource();
+    m_time = m_cacheDuration = m_cacheEnd = m_duration = 0;
+    m_eofCached = false;
+    m_fileSize = -1;
+    m_videoSize = QSize();
+}
+
+void MpvStream::notFoundLater(const QString& why)
+{
+    qWarning("quorvel: stream not found: %s", qUtf8Printable(why));
+    // Reported after play() returns, as a real open would be, unless another play or a close
+    // came first.
+    const quint64 playId = m_playId;
+    QMetaObject::invokeMethod(this, [this, playId] {
+        if (playId == m_playId)
+            Q_EMIT status(QStringLiteral("NetStream.Play.StreamNotFound"));
+    }, Qt::QueuedConnection);
+}
+
+void MpvStream::play(const QString& url)
+{
+    resetPlayState();
+    m_source = resolveStreamSource(url);
+    if (!m_core->isValid())
+        m_source.error = m_core->errorText();
+    if (m_source.kind == StreamSource::Kind::Refused || !m_core->isValid()) {
+        notFoundLater(m_source.error);
+        return;
+    }
+    if (m_source.kind == StreamSource::Kind::Local) {
+        const FlvMetadataResult flv = readFlvMetadataFile(m_source.location);
+        if (flv.ok)
+            m_metadata = flv.metadata;
+    }
+    m_phase = Phase::Opening;
+    m_core->setValue(kVo, m_core->hasRender() ? kVoLibmpv : kVoNull);
+    // Formats that fetch other files (HLS or concat lists) may only reach what the file itself
+    // came from, so a local file cannot make us go on the network.
+    const QString nested = m_source.kind == StreamSource::Kind::Local ? QStringLiteral("file")
+                                                                      : QStringLiteral("http,https,tcp,tls");
+    m_core->setValue(kDemuxerLavfOptions, QVariantMap{{QStringLiteral("protocol_whitelist"), nested}});
+    m_core->setValue(kPause, false);
+    m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")}, m_playId * 2);
+}
+
+void MpvStream::pause()
+{
+    m_core->setValue(kPause, true);
+}
+
+void MpvStream::resume()
+{
+    m_core->setValue(kPause, false);
+}
+
+void MpvStream::seek(double seconds)
+{
+    if (m_phase != Phase::Started)
+        return;
+    m_seekPending = true;
+    m_core->commandAsync({QLatin1String(kSeek), QString::number(std::max(0.0, seconds), 'f', 3),
+                          QLatin1String(kSeekAbsolute)},
+                         m_playId * 2 + 1);
+}
+
+void MpvStream::close()
+{
+    const bool wasPlaying = m_phase != Phase::Idle;
+    resetPlayState();
+    if (wasPlaying)
+        m_core->commandAsync({QLatin1String(kStop)});
+}
+
+double MpvStream::bufferLength() const
+{
+    return m_phase == Phase::Started ? std::max(0.0, m_cacheDuration) : 0;
+}
+
+void MpvStream::setBufferTime(double seconds)
+{
+    m_bufferTime = std::max(0.0, seconds);
+    // Playback waits for this much after running dry, and the demuxer reads well beyond it so
+    // that a local file's buffer never looks short.
+    m_core->setValue(kCachePauseWait, std::max(0.1, m_bufferTime));
+    m_core->setValue(kDemuxerReadaheadSecs, m_bufferTime + 5.0);
+}
+
+qint64 MpvStream::bytesTotal() const
+{
+    if (m_phase != Phase::Started)
+        return 0;
+    if (m_source.kind == StreamSource::Kind::Local)
+        return m_source.fileSize;
+    return std::max<qint64>(0, m_fileSize);
+}
+
+qint64 MpvStream::bytesLoaded() const
+{
+    const qint64 total = bytesTotal();
+    if (m_source.kind == StreamSource::Kind::Local || total <= 0 || m_eofCached)
+        return total;
+    // libmpv tells how far into the media its cache reaches, not how many bytes came in, so
+    // the bytes are estimated from the time reached.
+    if (m_duration <= 0)
+        return 0;
+    return std::clamp<qint64>(qint64(double(total) * m_cacheEnd / m_duration), 0, total);
+}
+
+void MpvStream::setVolume(int percent)
+{
+    m_core->setValue(kVolume, double(std::clamp(percent, 0, 100)));
+}
+
+}  // namespace runtime

@@ -1,0 +1,175 @@
+// How libmpv's events become the stream's status codes, metadata and cached values.
+#include "runtime/stream/MpvStream.h"
+
+#include "runtime/mpv/MpvCore.h"
+#include "runtime/mpv/MpvNames.h"
+#include "runtime/stream/VideoSurface.h"
+
+#include <QVariantMap>
+
+namespace runtime {
+
+using namespace mpvname;
+
+namespace {
+
+const QString kPlayStart = QStringLiteral("NetStream.Play.Start");
+const QString kPlayStop = QStringLiteral("NetStream.Play.Stop");
+const QString kBufferFull = QStringLiteral("NetStream.Buffer.Full");
+const QString kBufferEmpty = QStringLiteral("NetStream.Buffer.Empty");
+const QString kBufferFlush = QStringLiteral("NetStream.Buffer.Flush");
+const QString kSeekNotify = QStringLiteral("NetStream.Seek.Notify");
+const QString kNotFound = QStringLiteral("NetStream.Play.StreamNotFound");
+
+}  // namespace
+
+bool MpvStream::isCurrentFile() const
+{
+    return m_phase != Phase::Idle && m_entryId >= 0 && m_startedEntry == m_entryId;
+}
+
+void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result)
+{
+    if (id == m_playId * 2 && m_phase == Phase::Opening) {
+        if (!ok) {
+            m_phase = Phase::Idle;
+            Q_EMIT status(kNotFound);
+            return;
+        }
+        m_entryId = result.toMap().value(QStringLiteral("playlist_entry_id"), -1).toLongLong();
+    } else if (id == m_playId * 2 + 1 && !ok) {
+        m_seekPending = false;
+    }
+}
+
+void MpvStream::onFileLoaded()
+{
+    if (!isCurrentFile() || m_phase != Phase::Opening)
+        return;
+    m_phase = Phase::Started;
+    Q_EMIT status(kPlayStart);
+    if (m_metadata.duration <= 0)
+        m_metadata.duration = qMax(0.0, m_core->value(kDuration).toDouble());
+    m_metadataPending = true;
+    sendMetadataWhenReady(false);
+}
+
+void MpvStream::sendMetadataWhenReady(bool force)
+{
+    if (!m_metadataPending)
+        return;
+    if (m_metadata.width <= 0 && !m_videoSize.isEmpty()) {
+        m_metadata.width = m_videoSize.width();
+        m_metadata.height = m_videoSize.height();
+    }
+    // The picture's size is known once the first video frame has been decoded; a file with no
+    // video has none to wait for.
+    const bool hasVideo = m_core->value(kVid).typeId() == QMetaType::LongLong;
+    if (!force && m_metadata.width <= 0 && hasVideo)
+        return;
+    m_metadataPending = false;
+    m_metadataSent = true;
+    Q_EMIT metaData(m_metadata);
+}
+
+void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error)
+{
+    if (entryId != m_entryId || m_phase == Phase::Idle)
+        return;
+    if (static_cast<MpvCore::EndReason>(reason) == MpvCore::EndReason::Stop)
+        return;
+    if (m_phase == Phase::Opening) {
+        qWarning("quorvel: stream not found: %s: %s", qUtf8Printable(m_source.location), qUtf8Printable(error));
+        m_phase = Phase::Idle;
+        Q_EMIT status(kNotFound);
+        return;
+    }
+    sendMetadataWhenReady(true);
+    reportEnd();
+}
+
+void MpvStream::reportEnd()
+{
+    if (m_endReported)
+        return;
+    m_endReported = true;
+    Q_EMIT status(kPlayStop);
+    Q_EMIT status(kBufferFlush);
+}
+
+void MpvStream::onPlaybackRestarted()
+{
+    if (m_phase != Phase::Started)
+        return;
+    if (!m_restarted) {
+        m_restarted = true;
+        Q_EMIT status(kBufferFull);
+    } else if (m_seekPending) {
+        m_seekPending = false;
+        Q_EMIT status(kSeekNotify);
+    }
+}
+
+void MpvStream::onVideoReconfigured()
+{
+    if (m_phase != Phase::Started)
+        return;
+    const QVariantMap params = m_core->value(kVideoParams).toMap();
+    const QSize size(params.value(QLatin1String(kParamsWidthKey)).toInt(),
+                     params.value(QLatin1String(kParamsHeightKey)).toInt());
+    if (size.isEmpty() || size == m_videoSize)
+        return;
+    m_videoSize = size;
+    Q_EMIT videoSizeChanged(size);
+    sendMetadataWhenReady(false);
+}
+
+void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
+{
+    if (name == QLatin1String(kPlaybackTime)) {
+        if (value.isValid())
+            m_time = value.toDouble();
+    } else if (name == QLatin1String(kDemuxerCacheDuration)) {
+        m_cacheDuration = value.toDouble();
+    } else if (name == QLatin1String(kDemuxerCacheState)) {
+        const QVariantMap state = value.toMap();
+        m_cacheEnd = state.value(QLatin1String(kCacheEndKey)).toDouble();
+        m_eofCached = state.value(QLatin1String(kEofCachedKey)).toBool();
+    } else if (name == QLatin1String(kDuration)) {
+        m_duration = value.toDouble();
+    } else if (name == QLatin1String(kFileSize)) {
+        m_fileSize = value.isValid() ? value.toLongLong() : -1;
+    } else if (name == QLatin1String(kPausedForCache)) {
+        const bool paused = value.toBool();
+        if (m_phase == Phase::Started && paused != m_pausedForCache)
+            Q_EMIT status(paused ? kBufferEmpty : kBufferFull);
+        m_pausedForCache = paused;
+    } else if (name == QLatin1String(kEofReached)) {
+        // With keep-open the end is a pause at the last frame; a seek back makes it playable again.
+        if (m_phase != Phase::Started)
+            return;
+        if (value.toBool()) {
+            sendMetadataWhenReady(true);
+            reportEnd();
+        } else {
+            m_endReported = false;
+        }
+    }
+}
+
+void MpvStream::onFrameDue()
+{
+    if (m_surface)
+        m_surface->renderFrom(*m_core);
+    else
+        VideoSurface::consumeFrame(*m_core);
+}
+
+void MpvStream::onLogMessage(const QString& level, const QString& text)
+{
+    if (level == QLatin1String("error") || level == QLatin1String("fatal"))
+        ++m_errorLines;
+    qWarning("quorvel: mpv %s: %s", qUtf8Printable(level), qUtf8Printable(text));
+}
+
+}  // namespace runtime

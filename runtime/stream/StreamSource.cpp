@@ -1,0 +1,75 @@
+#include "runtime/stream/StreamSource.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace runtime {
+
+namespace {
+
+StreamSource refuse(const QString& why)
+{
+    StreamSource source;
+    source.error = why;
+    return source;
+}
+
+StreamSource localFile(const QString& path)
+{
+    if (path.isEmpty())
+        return refuse(QStringLiteral("no file given"));
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QByteArray native = QFile::encodeName(absolute);
+    // O_NONBLOCK so that a FIFO without a writer cannot stall the open; fstat then tells what the
+    // path really is after symbolic links.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return refuse(QStringLiteral("%1: %2").arg(absolute, QString::fromLocal8Bit(strerror(errno))));
+    struct stat st {};
+    const bool statted = ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (!statted || !S_ISREG(st.st_mode))
+        return refuse(QStringLiteral("%1: not a regular file").arg(absolute));
+    if (st.st_size <= 0)
+        return refuse(QStringLiteral("%1: empty file").arg(absolute));
+    StreamSource source;
+    source.kind = StreamSource::Kind::Local;
+    source.location = absolute;
+    source.fileSize = st.st_size;
+    return source;
+}
+
+}  // namespace
+
+StreamSource resolveStreamSource(const QString& url)
+{
+    static const QRegularExpression schemePattern(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*)://"));
+    const QRegularExpressionMatch match = schemePattern.match(url);
+    const bool hasScheme = match.hasMatch();
+    const QString scheme = match.captured(1).toLower();
+    if (hasScheme && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) {
+        const QUrl address(url);
+        if (!address.isValid() || address.host().isEmpty())
+            return refuse(QStringLiteral("%1: not a valid address").arg(url));
+        StreamSource source;
+        source.kind = StreamSource::Kind::Http;
+        source.location = address.toString(QUrl::FullyEncoded);
+        return source;
+    }
+    if (hasScheme && scheme == QLatin1String("file"))
+        return localFile(QUrl(url).toLocalFile());
+    if (hasScheme)
+        return refuse(QStringLiteral("%1: unsupported address").arg(url));
+    return localFile(url);
+}
+
+}  // namespace runtime
