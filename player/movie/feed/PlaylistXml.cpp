@@ -49,13 +49,16 @@ bool PlaylistXml::readNextChild() {
     return false;
 }
 
-QString PlaylistXml::readText() {
+QString PlaylistXml::readText(QStringView lineBreak) {
     QString text;
     const int ownDepth = m_depth;
     while (!m_reader.atEnd()) {
         switch (step()) {
             case QXmlStreamReader::Characters:
                 text += m_reader.text();
+                break;
+            case QXmlStreamReader::StartElement:
+                if (!lineBreak.isEmpty() && m_reader.name() == lineBreak) text += u'\n';
                 break;
             case QXmlStreamReader::EndElement:
                 if (m_depth < ownDepth) return text;

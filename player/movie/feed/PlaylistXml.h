@@ -21,7 +21,8 @@ public:
     // Moves to the next child element of the current one; false at the current element's end or on error.
     bool readNextChild();
     // The text inside the current element, its children's text included; leaves the reader at its end.
-    QString readText();
+    // Each element named `lineBreak` inside it (e.g. "br") adds a "\n".
+    QString readText(QStringView lineBreak = {});
     void skipElement() { readText(); }
 
     // The current element's local name, whatever its namespace prefix.
