@@ -1,6 +1,6 @@
 #include "platform/forms/ControlFactories.h"
 
-#include "platform/forms/Control.h"
+#include "platform/forms/ExtenderControl.h"
 
 #include <stdexcept>
 
@@ -8,7 +8,7 @@ namespace platform::forms {
 
 void ControlFactories::add(const QString& progId, Factory factory) { m_factories.insert(progId, std::move(factory)); }
 
-std::unique_ptr<Control> ControlFactories::create(const QString& progId, const QString& name,
+std::unique_ptr<ExtenderControl> ControlFactories::create(const QString& progId, const QString& name,
                                                   Container& parent) const {
     const auto it = m_factories.constFind(progId);
     if (it == m_factories.constEnd())

@@ -3,6 +3,7 @@
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlFactories.h"
 #include "platform/forms/Errors.h"
+#include "platform/forms/ExtenderControl.h"
 #include "platform/forms/FormWidget.h"
 #include "platform/forms/ScreenMetrics.h"
 
@@ -44,13 +45,14 @@ Timer& Form::addTimer(const QString& name) {
     return *m_timers.back();
 }
 
-Control& Form::AddControl(const QString& progId, const QString& name) {
+ExtenderControl& Form::AddControl(const QString& progId, const QString& name) {
     if (!m_factories) throw std::runtime_error("no components available");
     auto control = m_factories->create(progId, name, *this);
     // Run-time controls go under the designed ones, so buttons over the player stay reachable.
     control->ZOrder(1);
+    ExtenderControl& ref = *control;
     m_controls.push_back(std::move(control));
-    return *m_controls.back();
+    return ref;
 }
 
 void Form::RemoveControl(const QString& name) {

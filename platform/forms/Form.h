@@ -16,6 +16,7 @@ class QEventLoop;
 namespace platform::forms {
 
 class ControlFactories;
+class ExtenderControl;
 class ScreenMetrics;
 
 enum class FormKind { Borderless, FixedDialog };
@@ -44,7 +45,7 @@ public:
     Timer& addTimer(const QString& name);
 
     // The run-time Controls collection: add by ProgID, remove by name.
-    Control& AddControl(const QString& progId, const QString& name);
+    ExtenderControl& AddControl(const QString& progId, const QString& name);
     void RemoveControl(const QString& name);  // throws when no control has the name
     Control* findControl(const QString& name) const;
 
