@@ -43,7 +43,9 @@ public:
     bool text(quint32 cap, QString* out) {
         QByteArray raw;
         if (!bytes(cap, &raw) || raw.contains('\0')) return false;
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A leading BOM is kept as a character, so a name reads back exactly as stored.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         *out = decoder(raw);
         return !decoder.hasError();
     }
@@ -64,9 +66,15 @@ std::optional<RegistryTree> refuse(QString* error, const QString& why) {
     return std::nullopt;
 }
 
-bool readKey(Reader& in, RegistryTree& tree, QString* error) {
+// Keys come in the order of their case-folded paths, values in that of their folded names, so
+// a store has one encoding only and repeats are caught as disorder.
+bool readKey(Reader& in, RegistryTree& tree, QString* previousKey, QString* error) {
     RegistryKey key;
     if (!in.text(kMaxPathBytes, &key.path)) return fail(error, QStringLiteral("bad key path"));
+    const QString foldedPath = RegistryTree::fold(key.path);
+    if (!previousKey->isNull() && !(*previousKey < foldedPath))
+        return fail(error, QStringLiteral("key %1 out of order or repeated").arg(key.path));
+    *previousKey = foldedPath;
     quint32 valueCount = 0;
     // Every value takes at least 12 bytes, so a count beyond what is left is a lie.
     if (!in.u32(&valueCount) || valueCount > kMaxValuesPerKey || valueCount > in.remaining() / 12)
@@ -76,8 +84,8 @@ bool readKey(Reader& in, RegistryTree& tree, QString* error) {
         if (!in.text(kMaxNameBytes, &value.name) || !in.u32(&value.type) || !in.bytes(kMaxDataBytes, &value.data))
             return fail(error, QStringLiteral("bad value under %1").arg(key.path));
         const QString folded = RegistryTree::fold(value.name);
-        if (key.values.contains(folded))
-            return fail(error, QStringLiteral("value \"%1\" twice under %2").arg(value.name, key.path));
+        if (!key.values.isEmpty() && !(key.values.lastKey() < folded))
+            return fail(error, QStringLiteral("value \"%1\" out of order or repeated under %2").arg(value.name, key.path));
         key.values.insert(folded, value);
     }
     if (!tree.insertKey(key))
@@ -117,8 +125,9 @@ std::optional<RegistryTree> decode(const QByteArray& bytes, QString* error) {
     if (!in.u32(&keyCount) || keyCount > kMaxKeys || keyCount > in.remaining() / 9)
         return refuse(error, QStringLiteral("bad key count"));
     RegistryTree tree;
+    QString previousKey;
     for (quint32 i = 0; i < keyCount; ++i) {
-        if (!readKey(in, tree, error)) return std::nullopt;
+        if (!readKey(in, tree, &previousKey, error)) return std::nullopt;
     }
     if (!in.atEnd()) return refuse(error, QStringLiteral("trailing bytes"));
     return tree;

@@ -76,6 +76,14 @@ private slots:
         QVERIFY(back->key(QStringLiteral("HKEY_CLASSES_ROOT\\Quorvel.exe\\shell")));
     }
 
+    void namesReadBackByteForByte() {
+        // A leading byte-order mark is part of the name, not an encoding hint to drop.
+        const QByteArray bytes = header(1) + text("\xEF\xBB\xBF" "A") + u32(0);
+        const auto tree = registry_store::decode(bytes);
+        QVERIFY(tree);
+        QCOMPARE(registry_store::encode(*tree), bytes);
+    }
+
     void everyTruncationAndExtraByteIsRefused() {
         const QByteArray bytes = registry_store::encode(sample());
         for (qsizetype n = 0; n < bytes.size(); ++n) QVERIFY2(!registry_store::decode(bytes.left(n)), qPrintable(QString::number(n)));
@@ -99,6 +107,9 @@ private slots:
                                             u32(1) + text("y");
         QTest::newRow("data longer than the cap")
             << header(1) + text("A") + u32(1) + text("v") + u32(3) + u32(registry_store::kMaxDataBytes + 1);
+        QTest::newRow("keys out of order") << header(2) + text("B") + u32(0) + text("a") + u32(0);
+        QTest::newRow("values out of order") << header(1) + text("A") + u32(2) + text("w") + u32(1) + text("x") +
+                                                   text("v") + u32(1) + text("y");
         QTest::newRow("component too long") << header(1) + text(QByteArray(256, 'k')) + u32(0);
     }
     void malformedStoresAreRefused() {

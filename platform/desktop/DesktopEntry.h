@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform::desktop_entry {
+
+inline constexpr auto kFileName = "quorvel.desktop";
+inline constexpr auto kMimeType = "video/x-flv";
+// Marks an entry as written by the association, so removing it never takes a hand-made one.
+inline constexpr auto kMarkerLine = "X-Quorvel-Association=true";
+
+// One argument of an Exec key: quoted as the Desktop Entry specification asks (double quotes,
+// with `"`, `` ` ``, `$` and `\` escaped, `%` doubled), then escaped as a string value.
+QString execArgument(const QString& argument);
+
+// The whole entry for the program at programPath, opening one file per start.
+QByteArray entryText(const QString& programPath);
+
+}  // namespace platform::desktop_entry

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/desktop/DesktopAssociation.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// The association through the XDG specifications: a desktop entry in
+// <dataHome>/applications/quorvel.desktop and the user's default for video/x-flv in
+// <configHome>/mimeapps.list. Files are replaced atomically; a symlinked mimeapps.list is
+// edited at its target, a read-only one is left alone and the call fails.
+class XdgDesktopAssociation : public DesktopAssociation {
+public:
+    XdgDesktopAssociation(QString dataHome, QString configHome, QString programPath);
+    // The user's XDG folders ($XDG_DATA_HOME, $XDG_CONFIG_HOME or their defaults).
+    static XdgDesktopAssociation forUser(const QString& programPath);
+
+    bool install(QString* error) override;
+    bool remove(QString* error) override;
+
+    QString entryPath() const;
+    QString mimeAppsPath() const;
+
+private:
+    bool editMimeApps(const std::function<QByteArray(const QByteArray&)>& edit, QString* error) const;
+    void refreshDatabase() const;
+
+    QString m_dataHome;
+    QString m_configHome;
+    QString m_programPath;
+};
+
+// Writes bytes to path through a temporary file in the same folder, renamed over it at the end.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+}  // namespace platform
