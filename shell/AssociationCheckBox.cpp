@@ -1,0 +1,44 @@
+#include "shell/AssociationCheckBox.h"
+
+#include <cstdio>
+
+namespace shell {
+
+QString withFolderSeparator(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')) ? folder
+                                                                                   : folder + QLatin1Char('/');
+}
+
+AssociationCheckBox::AssociationCheckBox(platform::forms::CheckBox& box, platform::SettingsStore& settings,
+                                         platform::Registry& registry, platform::DesktopAssociation& desktop,
+                                         QString programFolder)
+    : m_box(box),
+      m_settings(settings),
+      m_assoc(registry),
+      m_desktop(desktop),
+      m_programFolder(std::move(programFolder)) {}
+
+QString AssociationCheckBox::executablePath() const {
+    return withFolderSeparator(m_programFolder) + QLatin1String(kProgramFileName);
+}
+
+void AssociationCheckBox::report(const QString& what, const QString& error) const {
+    std::fprintf(stderr, "quorvel: %s: %s\n", qPrintable(what), qPrintable(error));
+}
+
+void AssociationCheckBox::Check1_Click() {
+    const int value = m_box.Value();
+    m_settings.SaveSetting(QLatin1String(kAppTitle), QLatin1String(kSettingsSection),
+                           QLatin1String(kAssociateSetting), QString::number(value));
+    QString error;
+    if (value == 1) {
+        // A refused registry write leaves the box ticked and the setting "1": the next start tries again.
+        m_assoc.AssociateExtension(executablePath(), QStringLiteral(".flv"));
+        if (!m_desktop.install(&error)) report(QStringLiteral("the .flv association was not completed"), error);
+    } else if (value == 0) {
+        m_assoc.RemoveAssociation(executablePath(), QStringLiteral(".flv"));
+        if (!m_desktop.remove(&error)) report(QStringLiteral("the .flv association was not fully removed"), error);
+    }
+}
+
+}  // namespace shell
