@@ -88,10 +88,13 @@ void PlaylistSource::onFinished() {
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
-    m_received += reply->read(kPlaylistMaxBytes + 1 - m_received.size());
     if (reply->error() != QNetworkReply::NoError) {
+        m_received.clear();
         deliver({}, reply->errorString());
-    } else if (m_received.size() > kPlaylistMaxBytes) {
+        return;
+    }
+    m_received += reply->read(kPlaylistMaxBytes + 1 - m_received.size());
+    if (m_received.size() > kPlaylistMaxBytes) {
         deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
     } else {
         deliver(m_received, QString());

@@ -1,0 +1,232 @@
+#include "player/movie/feed/FeedManager.h"
+
+#include <QNetworkAccessManager>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+namespace {
+
+constexpr int kWait = 20000;
+
+// A loopback HTTP server answering GET requests from a table of paths; a path it does not know hangs.
+class LoopbackHttp : public QObject {
+public:
+    LoopbackHttp() {
+        QVERIFY(m_server.listen(QHostAddress::LocalHost));
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+            }
+        });
+    }
+    void serve(const QString& path, const QByteArray& body) { m_bodies.insert(path, body); }
+    QString url(const QString& path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
+    }
+    int requests() const { return m_requests; }
+
+private:
+    void answer(QTcpSocket* socket) {
+        QByteArray& request = m_pending[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n")) return;
+        ++m_requests;
+        const QString path = QString::fromLatin1(request.split(' ').value(1));
+        if (!m_bodies.contains(path)) return;
+        const QByteArray body = m_bodies.value(path);
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/xml\r\nConnection: close\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QHash<QString, QByteArray> m_bodies;
+    QHash<QTcpSocket*, QByteArray> m_pending;
+    int m_requests = 0;
+};
+
+QByteArray xspf(const QStringList& locations) {
+    QByteArray data = "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList>";
+    for (const QString& location : locations) data += "<track><location>" + location.toUtf8() + "</location></track>";
+    return data + "</trackList></playlist>";
+}
+
+QStringList filesOf(const movie::Feed& feed) {
+    QStringList files;
+    for (const movie::FeedItem& item : feed.items()) files.append(item.file);
+    return files;
+}
+
+}  // namespace
+
+class TestFeedManager : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void singleFileIsAOneItemFeed();
+    void localPlaylistWithRelativeLocations();
+    void nestedPlaylistsAreSplicedInPlace();
+    void playlistNamingItselfDoesNotLoop();
+    void playlistsNamingEachOtherDoNotLoop();
+    void longChainStops();
+    void missingOrMalformedPlaylistGivesAnEmptyFeed();
+    void httpPlaylistFromLoopback();
+    void remotePlaylistMayNotNameALocalOne();
+    void oversizedHttpPlaylistIsRefused();
+    void silentServerTimesOut();
+    void newLoadAbandonsThePreviousOne();
+
+private:
+    QString write(const QString& name, const QByteArray& data);
+    movie::Feed loadAndWait(movie::FeedManager& manager, const QString& file);
+
+    QTemporaryDir m_dir;
+    QNetworkAccessManager m_network;
+};
+
+void TestFeedManager::init() { QVERIFY(m_dir.isValid()); }
+
+QString TestFeedManager::write(const QString& name, const QByteArray& data) {
+    const QString path = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+movie::Feed TestFeedManager::loadAndWait(movie::FeedManager& manager, const QString& file) {
+    QSignalSpy ready(&manager, &movie::FeedManager::feedReady);
+    manager.load(file);
+    if (!ready.wait(kWait) && ready.isEmpty()) return movie::Feed({movie::FeedItem{QStringLiteral("timed out")}});
+    return ready.constFirst().constFirst().value<movie::Feed>();
+}
+
+void TestFeedManager::singleFileIsAOneItemFeed() {
+    movie::FeedManager manager(&m_network);
+    QSignalSpy ready(&manager, &movie::FeedManager::feedReady);
+    manager.load(QStringLiteral("/films/mon film.FLV"));
+    QVERIFY(ready.isEmpty());  // always from the event loop, so the caller can finish setting up first
+    QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, kWait);
+    const movie::Feed feed = ready.constFirst().constFirst().value<movie::Feed>();
+    QCOMPARE(feed.size(), 1);
+    QCOMPARE(feed.at(0).file, QStringLiteral("/films/mon film.FLV"));
+    QCOMPARE(feed.at(0).type, QStringLiteral("flv"));
+    QCOMPARE(manager.feed(), feed);
+}
+
+void TestFeedManager::localPlaylistWithRelativeLocations() {
+    const QString list = write(QStringLiteral("lists/list.xml"),
+                               xspf({"a.flv", "../media/b.mp3", "http://example.test/c.flv"}));
+    movie::FeedManager manager(&m_network);
+    const movie::Feed feed = loadAndWait(manager, list);
+    QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("lists/a.flv"), m_dir.filePath("media/b.mp3"),
+                                         "http://example.test/c.flv"}));
+    // file:// addresses name the same playlist.
+    QCOMPARE(loadAndWait(manager, QUrl::fromLocalFile(list).toString()), feed);
+}
+
+void TestFeedManager::nestedPlaylistsAreSplicedInPlace() {
+    write(QStringLiteral("inner.xml"), xspf({"i1.flv", "i2.flv"}));
+    const QString outer = write(QStringLiteral("outer.xml"), xspf({"o1.flv", "inner.xml", "o2.flv"}));
+    movie::FeedManager manager(&m_network);
+    const movie::Feed feed = loadAndWait(manager, outer);
+    QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("o1.flv"), m_dir.filePath("i1.flv"),
+                                         m_dir.filePath("i2.flv"), m_dir.filePath("o2.flv")}));
+}
+
+void TestFeedManager::playlistNamingItselfDoesNotLoop() {
+    const QString self = write(QStringLiteral("self.xml"), xspf({"a.flv", "self.xml", "./self.xml", "b.flv"}));
+    movie::FeedManager manager(&m_network);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
+    const movie::Feed feed = loadAndWait(manager, self);
+    QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("a.flv"), m_dir.filePath("b.flv")}));
+}
+
+void TestFeedManager::playlistsNamingEachOtherDoNotLoop() {
+    write(QStringLiteral("ping.xml"), xspf({"ping.flv", "pong.xml"}));
+    const QString pong = write(QStringLiteral("pong.xml"), xspf({"pong.flv", "ping.xml"}));
+    movie::FeedManager manager(&m_network);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("already being read"));
+    const movie::Feed feed = loadAndWait(manager, pong);
+    QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("pong.flv"), m_dir.filePath("ping.flv")}));
+}
+
+void TestFeedManager::longChainStops() {
+    // chain0 -> chain1 -> ... -> chain9, each with one video of its own.
+    for (int i = 0; i < 10; ++i) {
+        write(QStringLiteral("chain%1.xml").arg(i),
+              xspf({QStringLiteral("v%1.flv").arg(i), QStringLiteral("chain%1.xml").arg(i + 1)}));
+    }
+    movie::FeedManager manager(&m_network);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nested deeper than"));
+    const movie::Feed feed = loadAndWait(manager, m_dir.filePath("chain0.xml"));
+    QCOMPARE(feed.size(), movie::FeedManager::kMaxPlaylistChain);
+    QCOMPARE(feed.at(0).file, m_dir.filePath("v0.flv"));
+}
+
+void TestFeedManager::missingOrMalformedPlaylistGivesAnEmptyFeed() {
+    movie::FeedManager manager(&m_network);
+    const QString missing = m_dir.filePath("absent.xml");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist " + QRegularExpression::escape(missing) +
+                                                          ": .+$"));
+    QVERIFY(loadAndWait(manager, missing).isEmpty());
+
+    const QString broken = write(QStringLiteral("broken.xml"), "<playlist><trackList><track>");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*broken\\.xml: line \\d+: .+$"));
+    QVERIFY(loadAndWait(manager, broken).isEmpty());
+}
+
+void TestFeedManager::httpPlaylistFromLoopback() {
+    LoopbackHttp http;
+    http.serve(QStringLiteral("/feeds/list.xml"), xspf({"one.flv", "sub/inner.xml", "/abs/two.mp3"}));
+    http.serve(QStringLiteral("/feeds/sub/inner.xml"), xspf({"three.flv"}));
+    movie::FeedManager manager(&m_network);
+    const movie::Feed feed = loadAndWait(manager, http.url("/feeds/list.xml"));
+    QCOMPARE(filesOf(feed), QStringList({http.url("/feeds/one.flv"), http.url("/feeds/sub/three.flv"),
+                                         http.url("/abs/two.mp3")}));
+    QCOMPARE(feed.at(2).type, QStringLiteral("mp3"));
+}
+
+void TestFeedManager::remotePlaylistMayNotNameALocalOne() {
+    const QString local = write(QStringLiteral("local.xml"), xspf({"secret.flv"}));
+    LoopbackHttp http;
+    http.serve(QStringLiteral("/list.xml"), xspf({"one.flv", QUrl::fromLocalFile(local).toString()}));
+    movie::FeedManager manager(&m_network);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("may not name a local"));
+    const movie::Feed feed = loadAndWait(manager, http.url("/list.xml"));
+    QCOMPARE(filesOf(feed), QStringList({http.url("/one.flv")}));
+}
+
+void TestFeedManager::oversizedHttpPlaylistIsRefused() {
+    LoopbackHttp http;
+    QByteArray big = xspf({"one.flv"});
+    big.append(QByteArray(5 * 1024 * 1024, ' '));
+    http.serve(QStringLiteral("/big.xml"), big);
+    movie::FeedManager manager(&m_network);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("big\\.xml: larger than"));
+    QVERIFY(loadAndWait(manager, http.url("/big.xml")).isEmpty());
+}
+
+void TestFeedManager::silentServerTimesOut() {
+    LoopbackHttp http;  // knows no path, so it never answers
+    movie::FeedManager manager(&m_network);
+    manager.setTimeout(300);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist http://127\\.0\\.0\\.1:\\d+/slow\\.xml: "));
+    QVERIFY(loadAndWait(manager, http.url("/slow.xml")).isEmpty());
+}
+
+void TestFeedManager::newLoadAbandonsThePreviousOne() {
+    LoopbackHttp http;  // the first load hangs
+    movie::FeedManager manager(&m_network);
+    QSignalSpy ready(&manager, &movie::FeedManager::feedReady);
+    manager.load(http.url("/hangs.xml"));
+    QTRY_COMPARE_WITH_TIMEOUT(http.requests(), 1, kWait);
+    manager.load(QStringLiteral("clip.flv"));
+    QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, kWait);
+    QCOMPARE(filesOf(ready.constFirst().constFirst().value<movie::Feed>()), QStringList({"clip.flv"}));
+}
+
+QTEST_GUILESS_MAIN(TestFeedManager)
+#include "tst_feed_manager.moc"
