@@ -1,1 +1,49 @@
-int main() { return 0; }
+// Assembles Quorvel: the services, the player component, the main window and the handlers each
+// subsystem binds to it, then runs the window.
+#include "platform/forms/CommonDialog.h"
+#include "platform/forms/ControlFactories.h"
+#include "platform/forms/ScreenMetrics.h"
+#include "platform/services/SettingsStore.h"
+#include "platform/services/SystemServices.h"
+#include "player/Form1.h"
+#include "runtime/component/PlayerControl.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QStandardPaths>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // libmpv needs the C numeric locale, which QApplication has just replaced.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    platform::IniSettingsStore settings;
+    platform::TimeSeededRandom random;
+    platform::forms::PrimaryScreenMetrics screen;
+    platform::forms::QtFileDialogs fileDialogs;
+
+    runtime::ComponentEnvironment component;
+    component.sharedObjectFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/shared-objects");
+    component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    platform::forms::ControlFactories components;
+    runtime::registerPlayerComponent(components, component);
+
+    player::Form1Services services{settings,
+                                   random,
+                                   screen,
+                                   components,
+                                   fileDialogs,
+                                   &platform::TempPath,
+                                   &platform::LoadResData,
+                                   platform::commandLineText(QApplication::arguments())};
+    player::Form1 form1(services);
+
+    form1.Form_Load();
+    form1.form.Show();
+    return QApplication::exec();
+}
