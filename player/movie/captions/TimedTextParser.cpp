@@ -61,8 +61,9 @@ bool TimedTextReader::spanOf(const Span& parent, Span* span) {
 }
 
 QString TimedTextReader::paragraphText() {
-    static const QRegularExpression whitespace(QStringLiteral("\\s+"));
-    QStringList lines = m_xml.readText(u"br").split(u'\n');
+    // XML whitespace only: a no-break space in the text is meant.
+    static const QRegularExpression whitespace(QStringLiteral("[ \t\r\n]+"));
+    QStringList lines = m_xml.readText(u"br").split(QChar::LineSeparator);
     for (QString& line : lines) line = line.replace(whitespace, QStringLiteral(" ")).trimmed();
     return lines.join(u'\n').trimmed();
 }

@@ -58,7 +58,7 @@ QString PlaylistXml::readText(QStringView lineBreak) {
                 text += m_reader.text();
                 break;
             case QXmlStreamReader::StartElement:
-                if (!lineBreak.isEmpty() && m_reader.name() == lineBreak) text += u'\n';
+                if (!lineBreak.isEmpty() && m_reader.name() == lineBreak) text += QChar::LineSeparator;
                 break;
             case QXmlStreamReader::EndElement:
                 if (m_depth < ownDepth) return text;

@@ -21,7 +21,8 @@ public:
     // Moves to the next child element of the current one; false at the current element's end or on error.
     bool readNextChild();
     // The text inside the current element, its children's text included; leaves the reader at its end.
-    // Each element named `lineBreak` inside it (e.g. "br") adds a "\n".
+    // Each element named `lineBreak` inside it (e.g. "br") adds a QChar::LineSeparator, which text in
+    // the document itself cannot be confused with once its XML whitespace is collapsed.
     QString readText(QStringView lineBreak = {});
     void skipElement() { readText(); }
 
