@@ -16,7 +16,6 @@ inline constexpr const char* kInputVoKeyboard = "input-vo-keyboard";
 inline constexpr const char* kKeepOpen = "keep-open";
 inline constexpr const char* kHwdec = "hwdec";
 inline constexpr const char* kCache = "cache";
-inline constexpr const char* kCacheSecs = "cache-secs";
 inline constexpr const char* kCachePauseWait = "cache-pause-wait";
 inline constexpr const char* kDemuxerReadaheadSecs = "demuxer-readahead-secs";
 inline constexpr const char* kDemuxer = "demuxer";
@@ -42,6 +41,14 @@ inline constexpr const char* kPausedForCache = "paused-for-cache";
 inline constexpr const char* kEofReached = "eof-reached";
 inline constexpr const char* kVideoParams = "video-params";
 inline constexpr const char* kVid = "vid";
+
+inline constexpr const char* kOptionNames[] = {
+    kVo, kAo, kAudioClientName, kConfig, kTerminal, kOsc, kInputDefaultBindings, kInputVoKeyboard, kKeepOpen,
+    kHwdec, kCache, kCachePauseWait, kDemuxerReadaheadSecs, kDemuxer, kDemuxerLavfOptions, kIdle, kOsdLevel,
+    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler};
+inline constexpr const char* kPropertyNames[] = {
+    kPause, kVolume, kPlaybackTime, kDuration, kFileSize, kDemuxerCacheDuration, kDemuxerCacheState,
+    kPausedForCache, kEofReached, kVideoParams, kVid};
 
 // Keys of the maps those properties return.
 inline constexpr const char* kCacheEndKey = "cache-end";
