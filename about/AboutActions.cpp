@@ -22,7 +22,8 @@ void frmAbout::wireEvents() {
     on("cmdSysInfo", [this] { StartSysInfo(); });
     on("Command1", [this] { showDetails(); });
     on("Label3", [this] { m_launcher.openUrl(QUrl(quorvel::product::kMakerSite)); });
-    on("Image2", [this] { m_launcher.openUrl(QUrl(quorvel::product::kMakerSite + QLatin1String(kDonationPage))); });
+    on("Image2",
+       [this] { m_launcher.openUrl(QUrl(quorvel::product::kMakerSite + QLatin1String(kDonationPage))); });
     // The link shows the author's address but writes to the contact address, as the main window does.
     on("lblDisclaimer",
        [this] { m_launcher.openUrl(QUrl(QStringLiteral("mailto:") + quorvel::product::kContactAddress)); });
@@ -34,9 +35,10 @@ void frmAbout::showDetails() {
 
 void frmAbout::StartSysInfo() {
     QString path;
-    bool found = GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoKey), QLatin1String(kMsInfoValue), path);
-    if (!found &&
-        GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoLocationKey), QLatin1String(kMsInfoLocationValue), path)) {
+    bool found =
+        GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoKey), QLatin1String(kMsInfoValue), path);
+    if (!found && GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoLocationKey),
+                              QLatin1String(kMsInfoLocationValue), path)) {
         path += QLatin1Char('/') + QLatin1String(kMsInfoFileName);
         found = QFileInfo::exists(path);
     }

@@ -50,8 +50,8 @@ Label& addLink(Form& form, const QString& name, float left, float top, float wid
 
 }  // namespace
 
-frmAbout::frmAbout(const ScreenMetrics& screen, platform::Registry& registry, platform::ShellLauncher& launcher,
-                   MessageBoxes& messages)
+frmAbout::frmAbout(const ScreenMetrics& screen, platform::Registry& registry,
+                   platform::ShellLauncher& launcher, MessageBoxes& messages)
     : m_registry(registry),
       m_launcher(launcher),
       m_messages(messages),
@@ -89,11 +89,13 @@ void frmAbout::compose() {
     auto& donate = m_form.add<Image>(QStringLiteral("Image2"));
     donate.Move(1320, 2400, 1500, 660);
     donate.setPicture(QImage(QStringLiteral(":/skin/donate.gif")));
-    donate.setToolTipText(QStringLiteral("Faire un don avec PayPal - Un solution gratuite, rapide et sécurisée."));
+    donate.setToolTipText(
+        QStringLiteral("Faire un don avec PayPal - Un solution gratuite, rapide et sécurisée."));
     pointingHand(donate);
 
     addLink(m_form, QStringLiteral("Label3"), 960, 1680, 2115, 225,
-            QStringLiteral("URL : ") + quorvel::product::kMakerSite, QStringLiteral("Visitez le site officiel Lumeno"));
+            QStringLiteral("URL : ") + quorvel::product::kMakerSite,
+            QStringLiteral("Visitez le site officiel Lumeno"));
 
     auto& icon = m_form.add<Image>(QStringLiteral("Image1"));
     icon.Move(120, 240, 720, 720);
@@ -105,8 +107,8 @@ void frmAbout::compose() {
     lower.setBorderColor(QColor(128, 128, 128));
     lower.setBorderWidth(1);
 
-    addLabel(m_form, QStringLiteral("lblDescription"), 1080, 840, 3885, 330, quorvel::product::kAuthorship, kGreen,
-             comicSans(8.25, false));
+    addLabel(m_form, QStringLiteral("lblDescription"), 1080, 840, 3885, 330, quorvel::product::kAuthorship,
+             kGreen, comicSans(8.25, false));
     addLabel(m_form, QStringLiteral("lblTitle"), 1080, 120, 3885, 240, QStringLiteral("Quorvel"), kGreen,
              comicSans(9.75, true));
 
@@ -115,15 +117,18 @@ void frmAbout::compose() {
     upper.setBorderColor(Qt::white);
     upper.setBorderWidth(2);
 
-    addLabel(m_form, QStringLiteral("lblVersion"), 1320, 600, 3885, 225, QString(), kGreen, comicSans(8.25, false));
+    addLabel(m_form, QStringLiteral("lblVersion"), 1320, 600, 3885, 225, QString(), kGreen,
+             comicSans(8.25, false));
     addLink(m_form, QStringLiteral("lblDisclaimer"), 720, 1320, 2625, 225,
-            QStringLiteral("E-Mail : ") + quorvel::product::kAuthorAddress, QStringLiteral("Envoyer un courriel"));
+            QStringLiteral("E-Mail : ") + quorvel::product::kAuthorAddress,
+            QStringLiteral("Envoyer un courriel"));
 }
 
 void frmAbout::Form_Load() {
     m_form.setCaption(QStringLiteral("A propos : ") + quorvel::product::kTitle);
     auto* version = dynamic_cast<Label*>(m_form.findControl(QStringLiteral("lblVersion")));
-    version->setCaption(versionLabel(quorvel::version::major, quorvel::version::minor, quorvel::version::revision));
+    version->setCaption(
+        versionLabel(quorvel::version::major, quorvel::version::minor, quorvel::version::revision));
 }
 
 void frmAbout::ShowModal(const Form* owner) {

@@ -29,7 +29,8 @@ public:
     // Reads one value of KeyName below KeyRoot into KeyVal, through a 1024-byte buffer:
     // strings are copied, 32-bit numbers written in decimal, other types leave KeyVal as it
     // was. False, with KeyVal empty, when the key or the value cannot be read.
-    bool GetKeyValue(platform::HKEY KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal);
+    bool GetKeyValue(platform::HKEY KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                     QString& KeyVal);
 
     platform::forms::Form& form() { return m_form; }
 

@@ -5,8 +5,9 @@
 namespace shell {
 
 QString withFolderSeparator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')) ? folder
-                                                                                   : folder + QLatin1Char('/');
+    return folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))
+               ? folder
+               : folder + QLatin1Char('/');
 }
 
 AssociationCheckBox::AssociationCheckBox(platform::forms::CheckBox& box, platform::SettingsStore& settings,
@@ -34,10 +35,12 @@ void AssociationCheckBox::Check1_Click() {
     if (value == 1) {
         // A refused registry write leaves the box ticked and the setting "1": the next start tries again.
         m_assoc.AssociateExtension(executablePath(), QStringLiteral(".flv"));
-        if (!m_desktop.install(&error)) report(QStringLiteral("the .flv association was not completed"), error);
+        if (!m_desktop.install(&error))
+            report(QStringLiteral("the .flv association was not completed"), error);
     } else if (value == 0) {
         m_assoc.RemoveAssociation(executablePath(), QStringLiteral(".flv"));
-        if (!m_desktop.remove(&error)) report(QStringLiteral("the .flv association was not fully removed"), error);
+        if (!m_desktop.remove(&error))
+            report(QStringLiteral("the .flv association was not fully removed"), error);
     }
 }
 

@@ -24,7 +24,8 @@ ModAssoc::ModAssoc(Registry& registry) : m_registry(registry) {}
 
 LONG ModAssoc::setDefault(const QString& key, const QString& subKey, const QString& data) {
     HKEY handle = 0;
-    if (const LONG status = m_registry.RegCreateKeyA(HKEY_CLASSES_ROOT, key, &handle); status != ERROR_SUCCESS)
+    if (const LONG status = m_registry.RegCreateKeyA(HKEY_CLASSES_ROOT, key, &handle);
+        status != ERROR_SUCCESS)
         return status;
     const LONG status = m_registry.RegSetValueA(handle, subKey, REG_SZ, data);
     const LONG closed = m_registry.RegCloseKey(handle);
@@ -34,8 +35,8 @@ LONG ModAssoc::setDefault(const QString& key, const QString& subKey, const QStri
 bool ModAssoc::AssociateExtension(const QString& executablePath, const QString& extension) {
     const QString fileType = GetFileName(executablePath);
     return setDefault(withDot(extension), QString(), fileType) == ERROR_SUCCESS &&
-           setDefault(fileType, QStringLiteral("shell\\open\\command"), executablePath + QStringLiteral(" %1")) ==
-               ERROR_SUCCESS &&
+           setDefault(fileType, QStringLiteral("shell\\open\\command"),
+                      executablePath + QStringLiteral(" %1")) == ERROR_SUCCESS &&
            setDefault(fileType, QStringLiteral("DefaultIcon"), executablePath) == ERROR_SUCCESS;
 }
 
@@ -47,12 +48,14 @@ QString ModAssoc::GetFileName(const QString& path) {
     return name;
 }
 
-QString ModAssoc::GetStringValue(HKEY root, const QString& subKey, const QString& valueName, const QString& def) {
+QString ModAssoc::GetStringValue(HKEY root, const QString& subKey, const QString& valueName,
+                                 const QString& def) {
     QString result = def;
     HKEY handle = 0;
     m_registry.RegOpenKeyA(root, subKey, &handle);
     DWORD type = 0, size = 0;
-    if (m_registry.RegQueryValueExA(handle, valueName, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+    if (m_registry.RegQueryValueExA(handle, valueName, &type, nullptr, &size) == ERROR_SUCCESS &&
+        type == REG_SZ) {
         QByteArray buffer(static_cast<qsizetype>(size), ' ');
         m_registry.RegQueryValueExA(handle, valueName, &type, buffer.data(), &size);
         const qsizetype nul = buffer.indexOf('\0');
@@ -77,7 +80,8 @@ void ModAssoc::RemoveAssociation(const QString& executablePath, const QString& e
             .contains(fileType, Qt::CaseInsensitive);
     };
     const QString extensionKey = withDot(extension);
-    if (GetStringValue(HKEY_CLASSES_ROOT, extensionKey, QString(), QString()).compare(fileType, Qt::CaseInsensitive) == 0)
+    if (GetStringValue(HKEY_CLASSES_ROOT, extensionKey, QString(), QString())
+            .compare(fileType, Qt::CaseInsensitive) == 0)
         DeleteValue(HKEY_CLASSES_ROOT, extensionKey, QString());
     const QString command = fileType + QStringLiteral("\\shell\\open\\command");
     const QString icon = fileType + QStringLiteral("\\DefaultIcon");

@@ -14,31 +14,41 @@ QString execArgument(const QString& argument) {
     QString escaped;
     for (const QChar c : quoted) {
         switch (c.unicode()) {
-            case '\\': escaped += QStringLiteral("\\\\"); break;
-            case '\n': escaped += QStringLiteral("\\n"); break;
-            case '\t': escaped += QStringLiteral("\\t"); break;
-            case '\r': escaped += QStringLiteral("\\r"); break;
-            default: escaped += c;
+            case '\\':
+                escaped += QStringLiteral("\\\\");
+                break;
+            case '\n':
+                escaped += QStringLiteral("\\n");
+                break;
+            case '\t':
+                escaped += QStringLiteral("\\t");
+                break;
+            case '\r':
+                escaped += QStringLiteral("\\r");
+                break;
+            default:
+                escaped += c;
         }
     }
     return escaped;
 }
 
 QByteArray entryText(const QString& programPath) {
-    const QString text = QStringLiteral(
-                             "[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Version=1.0\n"
-                             "Name=Quorvel\n"
-                             "GenericName=Lecteur vidéo FLV\n"
-                             "Comment=Lecteur de Fichiers Flash FLV\n"
-                             "Exec=%1 %f\n"
-                             "Icon=quorvel\n"
-                             "Terminal=false\n"
-                             "MimeType=%2;\n"
-                             "Categories=AudioVideo;Video;Player;\n"
-                             "%3\n")
-                             .arg(execArgument(programPath), QLatin1String(kMimeType), QLatin1String(kMarkerLine));
+    const QString text =
+        QStringLiteral(
+            "[Desktop Entry]\n"
+            "Type=Application\n"
+            "Version=1.0\n"
+            "Name=Quorvel\n"
+            "GenericName=Lecteur vidéo FLV\n"
+            "Comment=Lecteur de Fichiers Flash FLV\n"
+            "Exec=%1 %f\n"
+            "Icon=quorvel\n"
+            "Terminal=false\n"
+            "MimeType=%2;\n"
+            "Categories=AudioVideo;Video;Player;\n"
+            "%3\n")
+            .arg(execArgument(programPath), QLatin1String(kMimeType), QLatin1String(kMarkerLine));
     return text.toUtf8();
 }
 

@@ -7,7 +7,9 @@ namespace {
 
 const QByteArray kSection = QByteArrayLiteral("[Default Applications]");
 
-bool isHeader(const QByteArray& line) { return line.trimmed().startsWith('['); }
+bool isHeader(const QByteArray& line) {
+    return line.trimmed().startsWith('[');
+}
 
 bool hasKey(const QByteArray& line, const QByteArray& mime) {
     const qsizetype eq = line.indexOf('=');
@@ -15,7 +17,9 @@ bool hasKey(const QByteArray& line, const QByteArray& mime) {
 }
 
 // Keeps a CR of a CRLF file on the line that replaces one.
-QByteArray lineEnd(const QByteArray& line) { return line.endsWith('\r') ? QByteArrayLiteral("\r") : QByteArray(); }
+QByteArray lineEnd(const QByteArray& line) {
+    return line.endsWith('\r') ? QByteArrayLiteral("\r") : QByteArray();
+}
 
 }  // namespace
 
@@ -64,8 +68,10 @@ QByteArray withoutDefault(const QByteArray& content, const QByteArray& mime, con
         bool named = false;
         for (const QByteArray& id : value.split(';')) {
             const QByteArray trimmed = id.trimmed();
-            if (trimmed == desktopId) named = true;
-            else if (!trimmed.isEmpty()) kept.append(trimmed);
+            if (trimmed == desktopId)
+                named = true;
+            else if (!trimmed.isEmpty())
+                kept.append(trimmed);
         }
         if (!named) continue;
         if (kept.isEmpty()) {

@@ -5,7 +5,9 @@
 
 namespace platform {
 
-bool DesktopShellLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopShellLauncher::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 bool DesktopShellLauncher::startProgram(const QString& path) {
     return !path.isEmpty() && QProcess::startDetached(path, {});

@@ -38,7 +38,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 }
 
 XdgDesktopAssociation::XdgDesktopAssociation(QString dataHome, QString configHome, QString programPath)
-    : m_dataHome(std::move(dataHome)), m_configHome(std::move(configHome)), m_programPath(std::move(programPath)) {}
+    : m_dataHome(std::move(dataHome)),
+      m_configHome(std::move(configHome)),
+      m_programPath(std::move(programPath)) {}
 
 XdgDesktopAssociation XdgDesktopAssociation::forUser(const QString& programPath) {
     return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
@@ -49,7 +51,9 @@ QString XdgDesktopAssociation::entryPath() const {
     return m_dataHome + QStringLiteral("/applications/") + QLatin1String(desktop_entry::kFileName);
 }
 
-QString XdgDesktopAssociation::mimeAppsPath() const { return m_configHome + QStringLiteral("/mimeapps.list"); }
+QString XdgDesktopAssociation::mimeAppsPath() const {
+    return m_configHome + QStringLiteral("/mimeapps.list");
+}
 
 bool XdgDesktopAssociation::install(QString* error) {
     if (!writeFileAtomically(entryPath(), desktop_entry::entryText(m_programPath), error)) return false;
@@ -79,7 +83,7 @@ bool XdgDesktopAssociation::remove(QString* error) {
 }
 
 bool XdgDesktopAssociation::editMimeApps(const std::function<QByteArray(const QByteArray&)>& edit,
-                                          QString* error) const {
+                                         QString* error) const {
     const QString target = resolved(mimeAppsPath());
     QFile file(target);
     QByteArray content;

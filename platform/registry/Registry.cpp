@@ -51,7 +51,9 @@ LONG Registry::open(HKEY key, const QString& subKey, REGSAM access, bool create,
     if (access & MAXIMUM_ALLOWED) access = readOnly ? KEY_READ : KEY_ALL_ACCESS;
     if (readOnly && ((access & kWriteRights) || create)) return ERROR_ACCESS_DENIED;
     if (!subKey.isEmpty() && !RegistryTree::isValidPath(subKey)) return ERROR_BAD_PATHNAME;
-    if (readOnly) m_machine = machineTree(predefined(HKEY_LOCAL_MACHINE)->path, m_systemInfo ? m_systemInfo() : QString());
+    if (readOnly)
+        m_machine =
+            machineTree(predefined(HKEY_LOCAL_MACHINE)->path, m_systemInfo ? m_systemInfo() : QString());
 
     Handle opened{parent->root, parent->path, access};
     if (!subKey.isEmpty()) opened.path += QLatin1Char('\\') + subKey;

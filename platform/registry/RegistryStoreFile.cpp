@@ -81,11 +81,14 @@ bool readKey(Reader& in, RegistryTree& tree, QString* previousKey, QString* erro
         return fail(error, QStringLiteral("bad value count under %1").arg(key.path));
     for (quint32 i = 0; i < valueCount; ++i) {
         RegistryValue value;
-        if (!in.text(kMaxNameBytes, &value.name) || !in.u32(&value.type) || !in.bytes(kMaxDataBytes, &value.data))
+        if (!in.text(kMaxNameBytes, &value.name) || !in.u32(&value.type) ||
+            !in.bytes(kMaxDataBytes, &value.data))
             return fail(error, QStringLiteral("bad value under %1").arg(key.path));
         const QString folded = RegistryTree::fold(value.name);
         if (!key.values.isEmpty() && !(key.values.lastKey() < folded))
-            return fail(error, QStringLiteral("value \"%1\" out of order or repeated under %2").arg(value.name, key.path));
+            return fail(
+                error,
+                QStringLiteral("value \"%1\" out of order or repeated under %2").arg(value.name, key.path));
         key.values.insert(folded, value);
     }
     if (!tree.insertKey(key))

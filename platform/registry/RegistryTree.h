@@ -14,8 +14,8 @@ struct RegistryValue {
 };
 
 struct RegistryKey {
-    QString path;                          // full path as first written, components joined by "\"
-    QMap<QString, RegistryValue> values;   // by case-folded name
+    QString path;                         // full path as first written, components joined by "\"
+    QMap<QString, RegistryValue> values;  // by case-folded name
 };
 
 // Keys by full path ("HKEY_CLASSES_ROOT\.flv\..."), compared without regard to case as the

@@ -47,7 +47,8 @@ inline constexpr REGSAM KEY_ALL_ACCESS = 0x000F003F;
 inline constexpr REGSAM MAXIMUM_ALLOWED = 0x02000000;
 
 // Rights that change the registry; a read-only root refuses any handle asking for one of them.
-inline constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | 0x00010000 /*DELETE*/
+inline constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK |
+                                       0x00010000 /*DELETE*/
                                        | 0x00040000 /*WRITE_DAC*/ | 0x00080000 /*WRITE_OWNER*/;
 
 }  // namespace platform

@@ -17,8 +17,9 @@ void putString(RegistryTree& tree, const QString& keyPath, const QString& name, 
 }  // namespace
 
 QStringList systemInfoCandidates() {
-    return {QStringLiteral("hardinfo2"),   QStringLiteral("hardinfo"),  QStringLiteral("kinfocenter"),
-            QStringLiteral("gnome-system-monitor"), QStringLiteral("lshw-gtk"), QStringLiteral("sysinfo"),
+    return {QStringLiteral("hardinfo2"),   QStringLiteral("hardinfo"),
+            QStringLiteral("kinfocenter"), QStringLiteral("gnome-system-monitor"),
+            QStringLiteral("lshw-gtk"),    QStringLiteral("sysinfo"),
             QStringLiteral("cpu-x")};
 }
 
@@ -38,7 +39,8 @@ RegistryTree machineTree(const QString& rootName, const QString& systemInfoProgr
     putString(tree, root + QLatin1String(kMsInfoKey), QLatin1String(kMsInfoValue), systemInfoProgram);
     const QString folder = QFileInfo(systemInfoProgram).absolutePath();
     if (QFileInfo(folder + QLatin1Char('/') + QLatin1String(kMsInfoFileName)).isFile())
-        putString(tree, root + QLatin1String(kMsInfoLocationKey), QLatin1String(kMsInfoLocationValue), folder);
+        putString(tree, root + QLatin1String(kMsInfoLocationKey), QLatin1String(kMsInfoLocationValue),
+                  folder);
     return tree;
 }
 

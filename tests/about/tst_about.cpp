@@ -14,13 +14,17 @@ using namespace platform::forms;
 
 namespace {
 
-QString scratch() { return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()); }
+QString scratch() {
+    return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath());
+}
 
 // Records what the box hands to the desktop; a program "starts" when its file exists.
 class RecordingLauncher : public ShellLauncher {
 public:
     bool openUrl(const QUrl& url) override { return urls.append(url), true; }
-    bool startProgram(const QString& path) override { return programs.append(path), QFileInfo(path).isFile(); }
+    bool startProgram(const QString& path) override {
+        return programs.append(path), QFileInfo(path).isFile();
+    }
     QList<QUrl> urls;
     QStringList programs;
 };
@@ -84,7 +88,8 @@ private slots:
         QCOMPARE(control<Label>(*box, "lblTitle").Caption(), QStringLiteral("Quorvel"));
         QCOMPARE(control<Label>(*box, "lblDescription").Caption(), quorvel::product::kAuthorship);
         QCOMPARE(control<Label>(*box, "Label3").Caption(), "URL : " + quorvel::product::kMakerSite);
-        QCOMPARE(control<Label>(*box, "lblDisclaimer").Caption(), "E-Mail : " + quorvel::product::kAuthorAddress);
+        QCOMPARE(control<Label>(*box, "lblDisclaimer").Caption(),
+                 "E-Mail : " + quorvel::product::kAuthorAddress);
         QCOMPARE(control<CommandButton>(*box, "cmdSysInfo").Caption(), QStringLiteral("&Système Info..."));
         QCOMPARE(control<CommandButton>(*box, "Command1").Caption(), QStringLiteral("Détails..."));
         QCOMPARE(box->form().Width(), 5730.0f);
@@ -96,7 +101,8 @@ private slots:
         const auto placed = [&](const char* name, float l, float t, float w, float h) {
             const Control* c = box->form().findControl(QLatin1String(name));
             QVERIFY2(c, name);
-            QCOMPARE(QList<float>({c->Left(), c->Top(), c->Width(), c->Height()}), QList<float>({l, t, w, h}));
+            QCOMPARE(QList<float>({c->Left(), c->Top(), c->Width(), c->Height()}),
+                     QList<float>({l, t, w, h}));
         };
         placed("Command1", 3840, 2160, 1575, 375);
         placed("cmdOK", 3840, 1440, 1620, 585);
@@ -111,9 +117,11 @@ private slots:
         QCOMPARE(control<Line>(*box, "Line1(1)").Y1(), 1217.0f);
         QVERIFY(control<CommandButton>(*box, "cmdOK").Default());
         QVERIFY(control<CommandButton>(*box, "cmdOK").Cancel());
-        QCOMPARE(control<Label>(*box, "Label3").ToolTipText(), QStringLiteral("Visitez le site officiel Lumeno"));
+        QCOMPARE(control<Label>(*box, "Label3").ToolTipText(),
+                 QStringLiteral("Visitez le site officiel Lumeno"));
         QCOMPARE(control<Label>(*box, "lblDisclaimer").ToolTipText(), QStringLiteral("Envoyer un courriel"));
-        QCOMPARE(control<CommandButton>(*box, "cmdSysInfo").ToolTipText(), QStringLiteral("Informations système"));
+        QCOMPARE(control<CommandButton>(*box, "cmdSysInfo").ToolTipText(),
+                 QStringLiteral("Informations système"));
         QCOMPARE(control<Image>(*box, "Image2").ToolTipText(),
                  QStringLiteral("Faire un don avec PayPal - Un solution gratuite, rapide et sécurisée."));
         QVERIFY(!control<Image>(*box, "Image2").Picture().isNull());
@@ -132,8 +140,8 @@ private slots:
         control<Image>(*box, "Image2").performClick();
         control<Label>(*box, "lblDisclaimer").performClick();
         QCOMPARE(m_launcher.urls, QList<QUrl>({QUrl(quorvel::product::kMakerSite),
-                                                QUrl(quorvel::product::kMakerSite + "/Don/Don.htm"),
-                                                QUrl("mailto:" + quorvel::product::kContactAddress)}));
+                                               QUrl(quorvel::product::kMakerSite + "/Don/Don.htm"),
+                                               QUrl("mailto:" + quorvel::product::kContactAddress)}));
         QVERIFY(m_messages.shown.isEmpty());
     }
 
@@ -143,10 +151,10 @@ private slots:
         QCOMPARE(m_messages.shown.size(), 1);
         QCOMPARE(m_messages.shown[0].title, QStringLiteral("A propos"));
         QCOMPARE(m_messages.shown[0].icon, MessageIcon::Information);
-        QCOMPARE(m_messages.shown[0].text, "Quorvel version 1.0.0\rLecteur de fichier Flash FLV\r\rAuteur : " +
-                                               quorvel::product::kAuthorship + "\rE-Mail : " +
-                                               quorvel::product::kAuthorAddress + "\rUrl : " +
-                                               quorvel::product::kMakerSite + "\r");
+        QCOMPARE(m_messages.shown[0].text,
+                 "Quorvel version 1.0.0\rLecteur de fichier Flash FLV\r\rAuteur : " +
+                     quorvel::product::kAuthorship + "\rE-Mail : " + quorvel::product::kAuthorAddress +
+                     "\rUrl : " + quorvel::product::kMakerSite + "\r");
     }
 
     void escapeAndEnterCloseTheBox_data() {

@@ -9,9 +9,12 @@ using namespace platform;
 
 namespace {
 
-QString scratch() { return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()); }
+QString scratch() {
+    return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath());
+}
 
-QByteArray query(Registry& reg, HKEY key, const QString& name, DWORD* type = nullptr, LONG* status = nullptr) {
+QByteArray query(Registry& reg, HKEY key, const QString& name, DWORD* type = nullptr,
+                 LONG* status = nullptr) {
     DWORD size = 0;
     LONG s = reg.RegQueryValueExA(key, name, type, nullptr, &size);
     QByteArray buffer(static_cast<qsizetype>(size), '\0');
@@ -37,7 +40,8 @@ private slots:
         {
             Registry reg(m_store, {});
             HKEY key = 0;
-            QCOMPARE(reg.RegCreateKeyA(HKEY_CLASSES_ROOT, QStringLiteral("Quorvel.exe"), &key), ERROR_SUCCESS);
+            QCOMPARE(reg.RegCreateKeyA(HKEY_CLASSES_ROOT, QStringLiteral("Quorvel.exe"), &key),
+                     ERROR_SUCCESS);
             QCOMPARE(reg.RegSetValueA(key, QStringLiteral("shell\\open\\command"), REG_SZ,
                                       QStringLiteral("/opt/Vidéos été/Quorvel.exe %1")),
                      ERROR_SUCCESS);
@@ -47,10 +51,12 @@ private slots:
         Registry reg(m_store, {});
         HKEY key = 0;
         // Paths are case-insensitive; the parents were created along the way.
-        QCOMPARE(reg.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral("quorvel.EXE\\Shell"), &key), ERROR_SUCCESS);
-        reg.RegCloseKey(key);
-        QCOMPARE(reg.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral("QUORVEL.exe\\shell\\OPEN\\command"), &key),
+        QCOMPARE(reg.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral("quorvel.EXE\\Shell"), &key),
                  ERROR_SUCCESS);
+        reg.RegCloseKey(key);
+        QCOMPARE(
+            reg.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral("QUORVEL.exe\\shell\\OPEN\\command"), &key),
+            ERROR_SUCCESS);
         DWORD type = 0, size = 0;
         QCOMPARE(reg.RegQueryValueExA(key, QString(), &type, nullptr, &size), ERROR_SUCCESS);
         QCOMPARE(type, REG_SZ);
@@ -66,19 +72,22 @@ private slots:
         QCOMPARE(reg.RegCreateKeyA(HKEY_CURRENT_USER, QStringLiteral("Test"), &key), ERROR_SUCCESS);
         const QByteArray exact(1024, 'x');
         QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("Exact"), REG_SZ, exact), ERROR_SUCCESS);
-        QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("Long"), REG_SZ, QByteArray(1025, 'y')), ERROR_SUCCESS);
+        QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("Long"), REG_SZ, QByteArray(1025, 'y')),
+                 ERROR_SUCCESS);
         QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("Count"), REG_DWORD, QByteArray("\x2a\0\0\0", 4)),
                  ERROR_SUCCESS);
 
         std::array<char, 1024> buffer{};
         DWORD size = buffer.size(), type = 0;
-        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("exact"), &type, buffer.data(), &size), ERROR_SUCCESS);
+        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("exact"), &type, buffer.data(), &size),
+                 ERROR_SUCCESS);
         QCOMPARE(size, DWORD(1024));
         QCOMPARE(QByteArray(buffer.data(), 1024), exact);
 
         buffer.fill('\0');
         size = buffer.size();
-        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("Long"), &type, buffer.data(), &size), ERROR_MORE_DATA);
+        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("Long"), &type, buffer.data(), &size),
+                 ERROR_MORE_DATA);
         QCOMPARE(size, DWORD(1025));
         QCOMPARE(type, REG_SZ);
 
@@ -114,15 +123,19 @@ private slots:
         HKEY key = 0;
         QCOMPARE(reg.RegCreateKeyA(HKEY_CURRENT_USER, QStringLiteral("Ro"), &key), ERROR_SUCCESS);
         reg.RegCloseKey(key);
-        QCOMPARE(reg.RegOpenKeyExA(HKEY_CURRENT_USER, QStringLiteral("ro"), 0, KEY_READ, &key), ERROR_SUCCESS);
+        QCOMPARE(reg.RegOpenKeyExA(HKEY_CURRENT_USER, QStringLiteral("ro"), 0, KEY_READ, &key),
+                 ERROR_SUCCESS);
         QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("v"), REG_SZ, "x"), ERROR_ACCESS_DENIED);
-        QCOMPARE(reg.RegSetValueA(key, QStringLiteral("child"), REG_SZ, QStringLiteral("x")), ERROR_ACCESS_DENIED);
+        QCOMPARE(reg.RegSetValueA(key, QStringLiteral("child"), REG_SZ, QStringLiteral("x")),
+                 ERROR_ACCESS_DENIED);
         QCOMPARE(reg.RegDeleteValueA(key, QString()), ERROR_ACCESS_DENIED);
         reg.RegCloseKey(key);
         // A handle opened only to write cannot read.
-        QCOMPARE(reg.RegOpenKeyExA(HKEY_CURRENT_USER, QStringLiteral("Ro"), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        QCOMPARE(reg.RegOpenKeyExA(HKEY_CURRENT_USER, QStringLiteral("Ro"), 0, KEY_SET_VALUE, &key),
+                 ERROR_SUCCESS);
         QCOMPARE(reg.RegSetValueExA(key, QStringLiteral("v"), REG_SZ, "x"), ERROR_SUCCESS);
-        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("v"), nullptr, nullptr, nullptr), ERROR_ACCESS_DENIED);
+        QCOMPARE(reg.RegQueryValueExA(key, QStringLiteral("v"), nullptr, nullptr, nullptr),
+                 ERROR_ACCESS_DENIED);
         reg.RegCloseKey(key);
     }
 
@@ -136,11 +149,13 @@ private slots:
                  ERROR_ACCESS_DENIED);
         QCOMPARE(reg.RegCreateKeyA(HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Quorvel"), &key),
                  ERROR_ACCESS_DENIED);
-        QCOMPARE(reg.RegSetValueExA(HKEY_LOCAL_MACHINE, QStringLiteral("x"), REG_SZ, "x"), ERROR_ACCESS_DENIED);
+        QCOMPARE(reg.RegSetValueExA(HKEY_LOCAL_MACHINE, QStringLiteral("x"), REG_SZ, "x"),
+                 ERROR_ACCESS_DENIED);
 
-        QCOMPARE(reg.RegOpenKeyExA(HKEY_LOCAL_MACHINE, QStringLiteral("software\\microsoft\\shared tools\\msinfo"),
-                                   0, KEY_READ, &key),
-                 ERROR_SUCCESS);
+        QCOMPARE(
+            reg.RegOpenKeyExA(HKEY_LOCAL_MACHINE, QStringLiteral("software\\microsoft\\shared tools\\msinfo"),
+                              0, KEY_READ, &key),
+            ERROR_SUCCESS);
         DWORD type = 0;
         QCOMPARE(query(reg, key, QStringLiteral("path"), &type), program.toUtf8() + '\0');
         QCOMPARE(type, REG_SZ);
@@ -151,7 +166,8 @@ private slots:
         QFile tool(folder.filePath(QLatin1String(kMsInfoFileName)));
         QVERIFY(tool.open(QIODevice::WriteOnly));
         tool.close();
-        QCOMPARE(reg.RegOpenKeyExA(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoLocationKey), 0, KEY_QUERY_VALUE, &key),
+        QCOMPARE(reg.RegOpenKeyExA(HKEY_LOCAL_MACHINE, QLatin1String(kMsInfoLocationKey), 0, KEY_QUERY_VALUE,
+                                   &key),
                  ERROR_SUCCESS);
         QCOMPARE(query(reg, key, QLatin1String(kMsInfoLocationValue)), folder.path().toUtf8() + '\0');
         reg.RegCloseKey(key);
@@ -170,8 +186,9 @@ private slots:
     void refusedWriteChangesNothing() {
         {
             Registry reg(m_store, {});
-            QCOMPARE(reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("Old")),
-                     ERROR_SUCCESS);
+            QCOMPARE(
+                reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("Old")),
+                ERROR_SUCCESS);
         }
         QFile original(m_store);
         QVERIFY(original.open(QIODevice::ReadOnly));
@@ -186,7 +203,8 @@ private slots:
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const LONG status = reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("New"));
+        const LONG status =
+            reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("New"));
         const LONG created = reg.RegCreateKeyA(HKEY_CLASSES_ROOT, QStringLiteral("Other"), &key);
         QVERIFY(blocker.remove());
         QVERIFY(QDir().rename(folder + QStringLiteral(".away"), folder));
@@ -212,7 +230,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("QRVREG\x01\0garbage", 15));
         file.close();
-        QCOMPARE(reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("Quorvel.exe")),
+        QCOMPARE(reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ,
+                                  QStringLiteral("Quorvel.exe")),
                  ERROR_SUCCESS);
         Registry again(m_store, {});
         QCOMPARE(again.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), &key), ERROR_SUCCESS);

@@ -19,10 +19,12 @@ RegistryTree sample() {
     RegistryTree tree;
     tree.createKey(QStringLiteral("HKEY_CLASSES_ROOT\\Quorvel.exe\\shell\\open\\command"));
     tree.key(QStringLiteral("hkey_classes_root\\quorvel.exe\\shell\\open\\command"))
-        ->values.insert(QString(), RegistryValue{QString(), REG_SZ, QStringLiteral("/home/zoé/Quorvel.exe %1").toUtf8() + '\0'});
+        ->values.insert(QString(), RegistryValue{QString(), REG_SZ,
+                                                 QStringLiteral("/home/zoé/Quorvel.exe %1").toUtf8() + '\0'});
     tree.createKey(QStringLiteral("HKEY_CURRENT_USER\\Données"));
     auto& values = tree.key(QStringLiteral("HKEY_CURRENT_USER\\Données"))->values;
-    values.insert(QStringLiteral("compte"), RegistryValue{QStringLiteral("Compte"), REG_DWORD, QByteArray("\1\0\0\0", 4)});
+    values.insert(QStringLiteral("compte"),
+                  RegistryValue{QStringLiteral("Compte"), REG_DWORD, QByteArray("\1\0\0\0", 4)});
     values.insert(QStringLiteral("vide"), RegistryValue{QStringLiteral("Vide"), REG_BINARY, QByteArray()});
     return tree;
 }
@@ -34,7 +36,8 @@ RegistryTree generation(int n) {
     tree.createKey(path);
     for (int i = 0; i < 800; ++i) {
         const QString name = QString::number(i);
-        tree.key(path)->values.insert(name, RegistryValue{name, REG_BINARY, QByteArray(1024, char('a' + n % 26))});
+        tree.key(path)->values.insert(name,
+                                      RegistryValue{name, REG_BINARY, QByteArray(1024, char('a' + n % 26))});
     }
     return tree;
 }
@@ -54,8 +57,12 @@ QByteArray u32(quint32 v) {
     return b;
 }
 
-QByteArray header(quint32 keys) { return QByteArray("QRVREG\x01\0", 8) + u32(keys); }
-QByteArray text(const QByteArray& s) { return u32(static_cast<quint32>(s.size())) + s; }
+QByteArray header(quint32 keys) {
+    return QByteArray("QRVREG\x01\0", 8) + u32(keys);
+}
+QByteArray text(const QByteArray& s) {
+    return u32(static_cast<quint32>(s.size())) + s;
+}
 
 }  // namespace
 
@@ -78,7 +85,11 @@ private slots:
 
     void namesReadBackByteForByte() {
         // A leading byte-order mark is part of the name, not an encoding hint to drop.
-        const QByteArray bytes = header(1) + text("\xEF\xBB\xBF" "A") + u32(0);
+        const QByteArray bytes = header(1) +
+                                 text(
+                                     "\xEF\xBB\xBF"
+                                     "A") +
+                                 u32(0);
         const auto tree = registry_store::decode(bytes);
         QVERIFY(tree);
         QCOMPARE(registry_store::encode(*tree), bytes);
@@ -86,7 +97,8 @@ private slots:
 
     void everyTruncationAndExtraByteIsRefused() {
         const QByteArray bytes = registry_store::encode(sample());
-        for (qsizetype n = 0; n < bytes.size(); ++n) QVERIFY2(!registry_store::decode(bytes.left(n)), qPrintable(QString::number(n)));
+        for (qsizetype n = 0; n < bytes.size(); ++n)
+            QVERIFY2(!registry_store::decode(bytes.left(n)), qPrintable(QString::number(n)));
         QVERIFY(!registry_store::decode(bytes + '\0'));
     }
 
@@ -103,13 +115,13 @@ private slots:
         QTest::newRow("key twice, other case") << header(2) + text("Abc") + u32(0) + text("aBC") + u32(0);
         QTest::newRow("bad UTF-8") << header(1) + text("\xC3(") + u32(0);
         QTest::newRow("NUL in a name") << header(1) + text(QByteArray("A\0B", 3)) + u32(0);
-        QTest::newRow("value twice") << header(1) + text("A") + u32(2) + text("v") + u32(1) + text("x") + text("V") +
-                                            u32(1) + text("y");
+        QTest::newRow("value twice") << header(1) + text("A") + u32(2) + text("v") + u32(1) + text("x") +
+                                            text("V") + u32(1) + text("y");
         QTest::newRow("data longer than the cap")
             << header(1) + text("A") + u32(1) + text("v") + u32(3) + u32(registry_store::kMaxDataBytes + 1);
         QTest::newRow("keys out of order") << header(2) + text("B") + u32(0) + text("a") + u32(0);
-        QTest::newRow("values out of order") << header(1) + text("A") + u32(2) + text("w") + u32(1) + text("x") +
-                                                   text("v") + u32(1) + text("y");
+        QTest::newRow("values out of order") << header(1) + text("A") + u32(2) + text("w") + u32(1) +
+                                                    text("x") + text("v") + u32(1) + text("y");
         QTest::newRow("component too long") << header(1) + text(QByteArray(256, 'k')) + u32(0);
     }
     void malformedStoresAreRefused() {
@@ -120,7 +132,8 @@ private slots:
     }
 
     void killedWriterLeavesAWholeStore() {
-        const QString path = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + "/crash/registry.qrv";
+        const QString path =
+            qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + "/crash/registry.qrv";
         QProcess writer;
         writer.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-forever"), path});
         QVERIFY(writer.waitForStarted());
@@ -147,7 +160,8 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (argc == 3 && qstrcmp(argv[1], "--write-forever") == 0) return writeForever(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--write-forever") == 0)
+        return writeForever(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);
     TestRegistryStore test;
     return QTest::qExec(&test, argc, argv);

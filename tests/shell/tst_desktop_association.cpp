@@ -38,7 +38,10 @@ QStringList launchArguments(const QString& exec, const QString& file) {
     for (qsizetype i = 0; i < exec.size(); ++i) {
         if (exec[i] == u'\\' && i + 1 < exec.size()) {
             const QChar next = exec[++i];
-            unescaped += next == u'n' ? QChar(u'\n') : next == u't' ? QChar(u'\t') : next == u's' ? QChar(u' ') : next;
+            unescaped += next == u'n'   ? QChar(u'\n')
+                         : next == u't' ? QChar(u'\t')
+                         : next == u's' ? QChar(u' ')
+                                        : next;
         } else {
             unescaped += exec[i];
         }
@@ -74,7 +77,8 @@ class TestDesktopAssociation : public QObject {
 private slots:
     void init() {
         static int n = 0;
-        m_root = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + QStringLiteral("/desk%1").arg(++n);
+        m_root = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) +
+                 QStringLiteral("/desk%1").arg(++n);
         m_data = m_root + QStringLiteral("/data");
         m_config = m_root + QStringLiteral("/config");
     }
@@ -102,15 +106,18 @@ private slots:
         QString error;
         QVERIFY2(assoc.install(&error), qPrintable(error));
         QVERIFY(readFile(assoc.entryPath()).contains("MimeType=video/x-flv;"));
-        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) QSKIP("xdg-mime is not installed");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+            QSKIP("xdg-mime is not installed");
         QProcess query;
-        query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
         QVERIFY(query.waitForFinished(20000));
         QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray("quorvel.desktop"));
 
         QVERIFY2(assoc.remove(&error), qPrintable(error));
         QVERIFY(!QFile::exists(assoc.entryPath()));
-        query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
         QVERIFY(query.waitForFinished(20000));
         QVERIFY(!query.readAllStandardOutput().contains("quorvel"));
     }
@@ -118,7 +125,8 @@ private slots:
     void onlyItsOwnLineChanges() {
         const QByteArray before =
             "# mine\n[Added Associations]\nvideo/x-flv=vlc.desktop;\n\n[Default Applications]\r\n"
-            "text/plain=gedit.desktop\r\nvideo/x-flv = vlc.desktop\r\nimage/png=eog.desktop\r\n\r\n[Other]\r\nk=v";
+            "text/plain=gedit.desktop\r\nvideo/x-flv = "
+            "vlc.desktop\r\nimage/png=eog.desktop\r\n\r\n[Other]\r\nk=v";
         auto assoc = association(QStringLiteral("/usr/bin/quorvel"));
         writeFile(assoc.mimeAppsPath(), before);
         QString error;
@@ -138,25 +146,33 @@ private slots:
         writeFile(assoc.mimeAppsPath(), "[Default Applications]\nvideo/x-flv=mpv.desktop;quorvel.desktop;\n");
         QString error;
         QVERIFY2(assoc.remove(&error), qPrintable(error));
-        QCOMPARE(readFile(assoc.mimeAppsPath()), QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop;\n"));
+        QCOMPARE(readFile(assoc.mimeAppsPath()),
+                 QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop;\n"));
         QVERIFY(QFile::exists(assoc.entryPath()));  // a hand-made entry of that name is not ours
         writeFile(assoc.mimeAppsPath(), "[Default Applications]\nvideo/x-flv=mpv.desktop\n");
         QVERIFY(assoc.remove(&error));
-        QCOMPARE(readFile(assoc.mimeAppsPath()), QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop\n"));
+        QCOMPARE(readFile(assoc.mimeAppsPath()),
+                 QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop\n"));
     }
 
     void sectionIsAddedOrExtended_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("empty") << QByteArray() << QByteArray("[Default Applications]\nvideo/x-flv=quorvel.desktop\n");
+        QTest::newRow("empty") << QByteArray()
+                               << QByteArray("[Default Applications]\nvideo/x-flv=quorvel.desktop\n");
         QTest::newRow("no section, no final newline")
-            << QByteArray("[Added Associations]\na/b=x;") << QByteArray("[Added Associations]\na/b=x;\n\n[Default Applications]\nvideo/x-flv=quorvel.desktop\n");
+            << QByteArray("[Added Associations]\na/b=x;")
+            << QByteArray(
+                   "[Added Associations]\na/b=x;\n\n[Default Applications]\nvideo/x-flv=quorvel.desktop\n");
         QTest::newRow("section then another")
-            << QByteArray("[Default Applications]\na/b=x\n\n[Z]\n") << QByteArray("[Default Applications]\na/b=x\nvideo/x-flv=quorvel.desktop\n\n[Z]\n");
+            << QByteArray("[Default Applications]\na/b=x\n\n[Z]\n")
+            << QByteArray("[Default Applications]\na/b=x\nvideo/x-flv=quorvel.desktop\n\n[Z]\n");
         QTest::newRow("section last, no final newline")
-            << QByteArray("[Default Applications]\na/b=x") << QByteArray("[Default Applications]\na/b=x\nvideo/x-flv=quorvel.desktop");
+            << QByteArray("[Default Applications]\na/b=x")
+            << QByteArray("[Default Applications]\na/b=x\nvideo/x-flv=quorvel.desktop");
         QTest::newRow("commented line is not ours")
-            << QByteArray("[Default Applications]\n#video/x-flv=x\n") << QByteArray("[Default Applications]\n#video/x-flv=x\nvideo/x-flv=quorvel.desktop\n");
+            << QByteArray("[Default Applications]\n#video/x-flv=x\n")
+            << QByteArray("[Default Applications]\n#video/x-flv=x\nvideo/x-flv=quorvel.desktop\n");
     }
     void sectionIsAddedOrExtended() {
         QFETCH(QByteArray, before);
@@ -173,7 +189,9 @@ private slots:
         QString error;
         QVERIFY2(assoc.install(&error), qPrintable(error));
         QVERIFY(QFileInfo(assoc.mimeAppsPath()).isSymLink());
-        QCOMPARE(readFile(target), QByteArray("[Default Applications]\ntext/plain=gedit.desktop\nvideo/x-flv=quorvel.desktop\n"));
+        QCOMPARE(
+            readFile(target),
+            QByteArray("[Default Applications]\ntext/plain=gedit.desktop\nvideo/x-flv=quorvel.desktop\n"));
         QVERIFY2(assoc.remove(&error), qPrintable(error));
         QVERIFY(QFileInfo(assoc.mimeAppsPath()).isSymLink());
         QCOMPARE(readFile(target), QByteArray("[Default Applications]\ntext/plain=gedit.desktop\n"));
@@ -198,7 +216,8 @@ private slots:
         QFile::setPermissions(assoc.mimeAppsPath(), mode);
         QString error;
         QVERIFY2(assoc.install(&error), qPrintable(error));
-        QCOMPARE(QFileInfo(assoc.mimeAppsPath()).permissions() & (QFile::ReadOther | QFile::WriteOwner | QFile::ReadOwner),
+        QCOMPARE(QFileInfo(assoc.mimeAppsPath()).permissions() &
+                     (QFile::ReadOther | QFile::WriteOwner | QFile::ReadOwner),
                  QFile::Permissions(mode));
     }
 };

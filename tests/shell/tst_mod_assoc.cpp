@@ -16,7 +16,9 @@ using shell::ModAssoc;
 
 namespace {
 
-QString scratch() { return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()); }
+QString scratch() {
+    return qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath());
+}
 
 // Stands in for the desktop files; the handler's calls are what these tests look at.
 class RecordingDesktop : public DesktopAssociation {
@@ -48,11 +50,18 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("executable");
-        QTest::newRow("dot") << "/opt/quorvel" << ".flv" << "/opt/quorvel/Quorvel.exe";
-        QTest::newRow("no dot") << "/opt/quorvel" << "flv" << "/opt/quorvel/Quorvel.exe";
-        QTest::newRow("spaces") << "/home/zoé/Mes Programmes/Quorvel v1" << ".flv"
+        QTest::newRow("dot") << "/opt/quorvel"
+                             << ".flv"
+                             << "/opt/quorvel/Quorvel.exe";
+        QTest::newRow("no dot") << "/opt/quorvel"
+                                << "flv"
+                                << "/opt/quorvel/Quorvel.exe";
+        QTest::newRow("spaces") << "/home/zoé/Mes Programmes/Quorvel v1"
+                                << ".flv"
                                 << "/home/zoé/Mes Programmes/Quorvel v1/Quorvel.exe";
-        QTest::newRow("root") << "/" << ".flv" << "/Quorvel.exe";
+        QTest::newRow("root") << "/"
+                              << ".flv"
+                              << "/Quorvel.exe";
     }
     void associateWritesTheThreeValues() {
         QFETCH(QString, folder);
@@ -65,7 +74,8 @@ private slots:
         QVERIFY(assoc.AssociateExtension(path, extension));
         QCOMPARE(defaultValue(assoc, QStringLiteral(".flv")), QStringLiteral("Quorvel.exe"));
         // No quotes around the path or %1, no icon index.
-        QCOMPARE(defaultValue(assoc, QStringLiteral("Quorvel.exe\\shell\\open\\command")), executable + " %1");
+        QCOMPARE(defaultValue(assoc, QStringLiteral("Quorvel.exe\\shell\\open\\command")),
+                 executable + " %1");
         QCOMPARE(defaultValue(assoc, QStringLiteral("Quorvel.exe\\DefaultIcon")), executable);
         QCOMPARE(defaultValue(assoc, QStringLiteral("flv")), QStringLiteral("<absent>"));
     }
@@ -73,14 +83,21 @@ private slots:
     void getFileName_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("backslashes") << "C:\\Program Files\\Quorvel\\Quorvel.exe" << "Quorvel.exe";
-        QTest::newRow("slashes") << "/usr/local/bin/quorvel" << "quorvel";
-        QTest::newRow("mixed, last wins") << "/a\\b/c" << "c";
-        QTest::newRow("no separator, trimmed") << "  Quorvel.exe  " << "Quorvel.exe";
-        QTest::newRow("tabs are kept") << "\tx " << "\tx";
+        QTest::newRow("backslashes") << "C:\\Program Files\\Quorvel\\Quorvel.exe"
+                                     << "Quorvel.exe";
+        QTest::newRow("slashes") << "/usr/local/bin/quorvel"
+                                 << "quorvel";
+        QTest::newRow("mixed, last wins") << "/a\\b/c"
+                                          << "c";
+        QTest::newRow("no separator, trimmed") << "  Quorvel.exe  "
+                                               << "Quorvel.exe";
+        QTest::newRow("tabs are kept") << "\tx "
+                                       << "\tx";
         QTest::newRow("one final NUL") << QString("/a/b.exe") + QChar(0) << "b.exe";
-        QTest::newRow("NUL before spaces") << QString("/a/b.exe") + QChar(0) + "  " << "b.exe";
-        QTest::newRow("folder") << "/a/b/" << "";
+        QTest::newRow("NUL before spaces") << QString("/a/b.exe") + QChar(0) + "  "
+                                           << "b.exe";
+        QTest::newRow("folder") << "/a/b/"
+                                << "";
     }
     void getFileName() {
         QFETCH(QString, path);
@@ -100,7 +117,8 @@ private slots:
         registry.RegSetValueExA(key, QStringLiteral("Number"), REG_DWORD, QByteArray("\1\0\0\0", 4));
         registry.RegCloseKey(key);
         const QString def = QStringLiteral("def");
-        QCOMPARE(assoc.GetStringValue(HKEY_CLASSES_ROOT, "test", QString(), def), QString::fromUtf8("défaut"));
+        QCOMPARE(assoc.GetStringValue(HKEY_CLASSES_ROOT, "test", QString(), def),
+                 QString::fromUtf8("défaut"));
         QCOMPARE(assoc.GetStringValue(HKEY_CLASSES_ROOT, "Test", "nonul", def), QStringLiteral("abc"));
         QCOMPARE(assoc.GetStringValue(HKEY_CLASSES_ROOT, "Test", "TwoParts", def), QStringLiteral("one"));
         QCOMPARE(assoc.GetStringValue(HKEY_CLASSES_ROOT, "Test", "Expand", def), def);
@@ -141,13 +159,15 @@ private slots:
         IniSettingsStore settings;
         Registry registry(m_store, {});
         RecordingDesktop desktop;
-        shell::AssociationCheckBox handler(box, settings, registry, desktop, QStringLiteral("/opt/Mes Vidéos"));
+        shell::AssociationCheckBox handler(box, settings, registry, desktop,
+                                           QStringLiteral("/opt/Mes Vidéos"));
         box.Click = [&] { handler.Check1_Click(); };
         ModAssoc assoc(registry);
 
         box.setValue(1);
         QCOMPARE(settings.GetSetting("Quorvel", "Settings", "AssociateFLV", "?"), QStringLiteral("1"));
-        QCOMPARE(defaultValue(assoc, "Quorvel.exe\\shell\\open\\command"), QStringLiteral("/opt/Mes Vidéos/Quorvel.exe %1"));
+        QCOMPARE(defaultValue(assoc, "Quorvel.exe\\shell\\open\\command"),
+                 QStringLiteral("/opt/Mes Vidéos/Quorvel.exe %1"));
         QCOMPARE(desktop.installs, 1);
 
         box.setValue(2);
