@@ -70,6 +70,7 @@ private Q_SLOTS:
     void playlistNamingItselfDoesNotLoop();
     void playlistsNamingEachOtherDoNotLoop();
     void longChainStops();
+    void fanOutOfPlaylistsIsBounded();
     void missingOrMalformedPlaylistGivesAnEmptyFeed();
     void httpPlaylistFromLoopback();
     void remotePlaylistMayNotNameALocalOne();
@@ -164,6 +165,23 @@ void TestFeedManager::longChainStops() {
     const movie::Feed feed = loadAndWait(manager, m_dir.filePath("chain0.xml"));
     QCOMPARE(feed.size(), movie::FeedManager::kMaxPlaylistChain);
     QCOMPARE(feed.at(0).file, m_dir.filePath("v0.flv"));
+}
+
+void TestFeedManager::fanOutOfPlaylistsIsBounded() {
+    QStringList names;
+    for (int i = 0; i < 30; ++i) {
+        names.append(QStringLiteral("fan%1.xml").arg(i));
+        write(names.last(), xspf({QStringLiteral("f%1.flv").arg(i)}));
+    }
+    const QString root = write(QStringLiteral("fan.xml"), xspf(names));
+    movie::FeedManager manager(&m_network);
+    for (int i = movie::FeedManager::kMaxPlaylistsPerLoad; i <= 30; ++i) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("more than \\d+ playlists to read"));
+    }
+    const movie::Feed feed = loadAndWait(manager, root);
+    // The root counts as one of the playlists read.
+    QCOMPARE(feed.size(), movie::FeedManager::kMaxPlaylistsPerLoad - 1);
+    QCOMPARE(feed.at(0).file, m_dir.filePath("f0.flv"));
 }
 
 void TestFeedManager::missingOrMalformedPlaylistGivesAnEmptyFeed() {
