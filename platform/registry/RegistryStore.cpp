@@ -19,13 +19,23 @@ QString RegistryStore::defaultFilePath() {
            QStringLiteral("/quorvel/registry.qrv");
 }
 
+QByteArray RegistryStore::stamp() const {
+    const QFileInfo info(m_filePath);
+    if (!info.exists()) return {};
+    return QByteArray::number(info.size()) + ' ' +
+           QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' +
+           QByteArray::number(info.metadataChangeTime().toMSecsSinceEpoch());
+}
+
 const RegistryTree& RegistryStore::tree() {
-    if (!m_loaded) load();
+    if (!m_loaded || stamp() != m_stamp) load();
     return m_tree;
 }
 
 void RegistryStore::load() {
     m_loaded = true;
+    m_stamp = stamp();
+    m_tree = RegistryTree();
     QFile file(m_filePath);
     if (!file.exists()) return;
     QString why;
@@ -42,7 +52,6 @@ void RegistryStore::load() {
 }
 
 bool RegistryStore::commit(const RegistryTree& next, QString* error) {
-    if (!m_loaded) load();
     const QByteArray bytes = registry_store::encode(next);
     if (bytes.size() > registry_store::kMaxFileSize) {
         if (error) *error = QStringLiteral("the registry store would grow too large");
@@ -55,6 +64,7 @@ bool RegistryStore::commit(const RegistryTree& next, QString* error) {
         return false;
     }
     m_tree = next;
+    m_stamp = stamp();
     return true;
 }
 

@@ -7,7 +7,9 @@
 namespace platform {
 
 // The per-user keys kept in one file. A damaged file reads as empty, is reported once on
-// standard error and is left as it is until the next successful write replaces it.
+// standard error and is left as it is until the next successful write replaces it. The file
+// is read again whenever it changed on disk, so a second running instance's writes are
+// built upon instead of overwritten.
 class RegistryStore {
 public:
     explicit RegistryStore(QString filePath);
@@ -22,10 +24,12 @@ public:
 
 private:
     void load();
+    QByteArray stamp() const;
 
     QString m_filePath;
     RegistryTree m_tree;
     bool m_loaded = false;
+    QByteArray m_stamp;  // what the file looked like when last read or written
 };
 
 }  // namespace platform

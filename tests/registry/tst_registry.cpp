@@ -218,6 +218,22 @@ private slots:
         QCOMPARE(original.readAll(), before);
     }
 
+    void twoInstancesKeepEachOthersWrites() {
+        Registry first(m_store, {});
+        Registry second(m_store, {});
+        HKEY key = 0;
+        QCOMPARE(second.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), &key), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(first.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ, QStringLiteral("A")),
+                 ERROR_SUCCESS);
+        QCOMPARE(second.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".avi"), REG_SZ, QStringLiteral("B")),
+                 ERROR_SUCCESS);
+        Registry third(m_store, {});
+        QCOMPARE(third.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), &key), ERROR_SUCCESS);
+        QCOMPARE(query(third, key, QString()), QByteArray("A", 2));
+        QCOMPARE(third.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral(".avi"), &key), ERROR_SUCCESS);
+        QCOMPARE(query(third, key, QString()), QByteArray("B", 2));
+    }
+
     void damagedStoreReadsEmptyAndStaysUntilTheNextWrite() {
         QDir().mkpath(QFileInfo(m_store).absolutePath());
         QFile file(m_store);
