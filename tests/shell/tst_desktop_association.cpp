@@ -108,7 +108,13 @@ private slots:
         QVERIFY(readFile(assoc.entryPath()).contains("MimeType=video/x-flv;"));
         if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
             QSKIP("xdg-mime is not installed");
+        // xdg-mime's own reading of the XDG files, whatever desktop the tests happen to run under.
         QProcess query;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+            env.remove(QLatin1String(name));
+        query.setProcessEnvironment(env);
         query.start(QStringLiteral("xdg-mime"),
                     {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
         QVERIFY(query.waitForFinished(20000));
