@@ -6,9 +6,9 @@
 namespace quorvel::product {
 
 inline const QString kTitle = QStringLiteral("Quorvel");
-inline const QString kMakerSite = QStringLiteral("https://quorvel.example.org");
-inline const QString kContactAddress = QStringLiteral("contact@quorvel.example.org");
-inline const QString kAuthorAddress = QStringLiteral("auteur@quorvel.example.org");
+inline const QString kMakerSite = QStringLiteral("https://quorvel.org");
+inline const QString kContactAddress = QStringLiteral("aide@quorvel.org");
+inline const QString kAuthorAddress = QStringLiteral("auteur@quorvel.org");
 inline const QString kAuthorship = QStringLiteral("Quorvel, lecteur libre créé par l'équipe Quorvel");
 
 }  // namespace quorvel::product

@@ -49,10 +49,9 @@ QString CheckBox::Caption() const { return static_cast<QCheckBox*>(widget())->te
 void CheckBox::setCaption(const QString& text) { static_cast<QCheckBox*>(widget())->setText(text); }
 
 void CheckBox::setColors(const QColor& fore, const QColor& back) {
-    QPalette pal = widget()->palette();
-    pal.setColor(QPalette::WindowText, fore);
-    pal.setColor(QPalette::Window, back);
-    widget()->setPalette(pal);
+    // Styles ignore the palette's text colour for check boxes; a style sheet is honoured by all.
+    widget()->setStyleSheet(QStringLiteral("QCheckBox { color: %1; background-color: %2; }")
+                                .arg(fore.name(), back.name()));
 }
 
 void CheckBox::setFont(const FontSpec& font) { applyFont(widget(), font); }
