@@ -53,8 +53,11 @@ void RegistryStore::load() {
 
 bool RegistryStore::commit(const RegistryTree& next, QString* error) {
     const QByteArray bytes = registry_store::encode(next);
-    if (bytes.size() > registry_store::kMaxFileSize) {
-        if (error) *error = QStringLiteral("the registry store would grow too large");
+    // Whatever the caps refuse on reading (size, counts, lengths) is refused here, before it
+    // could make the whole store unreadable.
+    QString why;
+    if (!registry_store::decode(bytes, &why)) {
+        if (error) *error = QStringLiteral("the registry store cannot take this change (%1)").arg(why);
         return false;
     }
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());

@@ -218,6 +218,21 @@ private slots:
         QCOMPARE(original.readAll(), before);
     }
 
+    void writesTheStoreCouldNotReadAreRefused() {
+        Registry reg(m_store, {});
+        QCOMPARE(reg.RegSetValueA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), REG_SZ,
+                                  QStringLiteral("Quorvel.exe")),
+                 ERROR_SUCCESS);
+        // Valid components, but a whole path beyond what the store reads back.
+        QStringList parts(200, QString(200, QLatin1Char('k')));
+        HKEY key = 0;
+        QCOMPARE(reg.RegCreateKeyA(HKEY_CLASSES_ROOT, parts.join(QLatin1Char('\\')), &key),
+                 ERROR_ACCESS_DENIED);
+        Registry again(m_store, {});
+        QCOMPARE(again.RegOpenKeyA(HKEY_CLASSES_ROOT, QStringLiteral(".flv"), &key), ERROR_SUCCESS);
+        QCOMPARE(query(again, key, QString()), QByteArray("Quorvel.exe", 12));
+    }
+
     void twoInstancesKeepEachOthersWrites() {
         Registry first(m_store, {});
         Registry second(m_store, {});
