@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+namespace movie {
+
+// Player states as the models report them.
+enum PlayerState { Paused = 0, Buffering = 1, Playing = 2, Completed = 3 };
+
+// What the views hear: the controller passes every model update and its own changes here,
+// in one place. Views listen; they never call a model.
+class ViewUpdates : public QObject {
+    Q_OBJECT
+Q_SIGNALS:
+    void state(int state);
+    void time(double elapsed, double remaining);
+    void load(double percent);
+    void volume(int volume);
+    void item(int index);                   // a new current item
+    void size(double width, double height); // the picture's native size
+    void captionsChanged(bool shown);
+    void stageResized();                    // after the configuration's sizes were updated
+    void fullScreenChanged(bool fullScreen);
+};
+
+// What the views ask for. The controller handles each request by its name: "playpause",
+// "prev", "next", "scrub" (seconds), "volume" (0 to 100), "fullscreen", "captions",
+// "item" (index), "getlink" (index), "stop".
+class ViewRequests : public QObject {
+    Q_OBJECT
+Q_SIGNALS:
+    void request(const QString& name, const QVariant& argument = QVariant());
+};
+
+}  // namespace movie
