@@ -5,7 +5,12 @@
 #include "platform/forms/ScreenMetrics.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemServices.h"
+#include "platform/desktop/XdgDesktopAssociation.h"
+#include "platform/registry/Registry.h"
+#include "platform/registry/RegistryStore.h"
+#include "platform/registry/SystemInformation.h"
 #include "player/Form1.h"
+#include "shell/AssociationCheckBox.h"
 #include "runtime/component/PlayerControl.h"
 
 #include <QApplication>
@@ -42,6 +47,12 @@ int main(int argc, char** argv) {
                                    &platform::LoadResData,
                                    platform::commandLineText(QApplication::arguments())};
     player::Form1 form1(services);
+
+    platform::Registry registry(platform::RegistryStore::defaultFilePath(), &platform::findSystemInfoProgram);
+    auto desktop = platform::XdgDesktopAssociation::forUser(QApplication::applicationFilePath());
+    shell::AssociationCheckBox association(form1.Check1, settings, registry, desktop,
+                                           QApplication::applicationDirPath());
+    form1.Check1.Click = [&] { association.Check1_Click(); };
 
     form1.Form_Load();
     form1.form.Show();

@@ -110,10 +110,4 @@ QString Form1::GetCommandOption(const QString& option) const {
     return line.mid(at + option.size());
 }
 
-QString AddBackslash(const QString& path) {
-    // Folders end in "/" here; a path that already ends in a separator of either kind is kept.
-    if (path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'))) return path;
-    return path + QLatin1Char('/');
-}
-
 }  // namespace player

@@ -62,7 +62,4 @@ private:
     Form1Services m_services;
 };
 
-// The folder path followed by one folder separator unless it already ends in one.
-QString AddBackslash(const QString& path);
-
 }  // namespace player

@@ -1,14 +1,10 @@
 #include "shell/AssociationCheckBox.h"
 
+#include "platform/services/SystemServices.h"
+
 #include <cstdio>
 
 namespace shell {
-
-QString withFolderSeparator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))
-               ? folder
-               : folder + QLatin1Char('/');
-}
 
 AssociationCheckBox::AssociationCheckBox(platform::forms::CheckBox& box, platform::SettingsStore& settings,
                                          platform::Registry& registry, platform::DesktopAssociation& desktop,
@@ -20,7 +16,7 @@ AssociationCheckBox::AssociationCheckBox(platform::forms::CheckBox& box, platfor
       m_programFolder(std::move(programFolder)) {}
 
 QString AssociationCheckBox::executablePath() const {
-    return withFolderSeparator(m_programFolder) + QLatin1String(kProgramFileName);
+    return platform::AddBackslash(m_programFolder) + QLatin1String(kProgramFileName);
 }
 
 void AssociationCheckBox::report(const QString& what, const QString& error) const {

@@ -16,9 +16,6 @@ inline constexpr auto kAssociateSetting = "AssociateFLV";
 // The file name the association always names, whatever the running file is called.
 inline constexpr auto kProgramFileName = "Quorvel.exe";
 
-// The program folder followed by one separator, unless it already ends in one.
-QString withFolderSeparator(const QString& folder);
-
 // The handler behind the main window's "Associer .FLV" box: it stores the box's state and
 // makes or takes back the .flv association, in the registry and on the desktop.
 class AssociationCheckBox {

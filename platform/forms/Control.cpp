@@ -102,8 +102,8 @@ void Control::setMousePointer(MousePointer pointer) {
     switch (pointer) {
     case MousePointer::Arrow: m_widget->setCursor(Qt::ArrowCursor); break;
     case MousePointer::SizeNWSE: m_widget->setCursor(Qt::SizeFDiagCursor); break;
-    case MousePointer::Default:
-    case MousePointer::Custom: m_widget->unsetCursor(); break;
+    case MousePointer::Default: m_widget->unsetCursor(); break;
+    case MousePointer::Custom: break;  // the cursor is the one given by setMouseIcon
     }
 }
 

@@ -26,7 +26,7 @@ Qt::WindowFlags flagsFor(FormKind kind) {
 }  // namespace
 
 Form::Form(const QString& name, FormKind kind, const ScreenMetrics& screen, const ControlFactories* factories)
-    : m_name(name), m_screen(screen), m_factories(factories), m_back(QColor(212, 208, 200)) {
+    : m_name(name), m_kind(kind), m_screen(screen), m_factories(factories), m_back(QColor(212, 208, 200)) {
     auto* w = new FormWidget(*this, flagsFor(kind));
     w->setObjectName(name);
     w->setMouseTracking(true);
@@ -94,6 +94,7 @@ void Form::setWidth(float twips) {
     if (twips == m_width) return;
     m_width = twips;
     m_widget->resize(int(std::lround(twips / m_screen.TwipsPerPixelX())), m_widget->height());
+    fixSizeIfDialog();
     raiseResize();
 }
 
@@ -102,6 +103,7 @@ void Form::setHeight(float twips) {
     if (twips == m_height) return;
     m_height = twips;
     m_widget->resize(m_widget->width(), int(std::lround(twips / m_screen.TwipsPerPixelY())));
+    fixSizeIfDialog();
     raiseResize();
 }
 
@@ -113,6 +115,11 @@ void Form::windowSystemResized(int widthPixels, int heightPixels) {
     m_width = float(widthPixels) * m_screen.TwipsPerPixelX();
     m_height = float(heightPixels) * m_screen.TwipsPerPixelY();
     raiseResize();
+}
+
+void Form::fixSizeIfDialog() {
+    // A fixed dialog frame cannot be resized by the user.
+    if (m_kind == FormKind::FixedDialog) m_widget->setFixedSize(m_widget->size());
 }
 
 void Form::raiseResize() { runHandler(m_name + QStringLiteral("_Resize"), Resize); }

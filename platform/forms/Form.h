@@ -95,7 +95,10 @@ private:
     bool keyPressed(int key);
     void raiseResize();
 
+    void fixSizeIfDialog();
+
     QString m_name;
+    FormKind m_kind;
     const ScreenMetrics& m_screen;
     const ControlFactories* m_factories;
     QPointer<QWidget> m_widget;

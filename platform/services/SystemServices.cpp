@@ -18,6 +18,11 @@ std::optional<QByteArray> LoadResData(int id, const QString& type) {
     return resource.readAll();
 }
 
+QString AddBackslash(const QString& path) {
+    if (path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'))) return path;
+    return path + QLatin1Char('/');
+}
+
 QString commandLineText(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
 
 void TimeSeededRandom::Randomize() {

@@ -14,6 +14,9 @@ QString TempPath();
 // The program's own resource of the given type and identifier ("CUSTOM", 101), if it carries one.
 std::optional<QByteArray> LoadResData(int id, const QString& type);
 
+// The folder path followed by one folder separator unless it already ends in one (of either kind).
+QString AddBackslash(const QString& path);
+
 // The command-line text after the program's name: the arguments joined by single spaces, so an
 // unquoted path with spaces arrives whole.
 QString commandLineText(const QStringList& arguments);

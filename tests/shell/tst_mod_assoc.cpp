@@ -3,6 +3,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ScreenMetrics.h"
 #include "platform/services/SettingsStore.h"
+#include "platform/services/SystemServices.h"
 #include "shell/AssociationCheckBox.h"
 #include "shell/ModAssoc.h"
 
@@ -67,7 +68,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, extension);
         QFETCH(QString, executable);
-        const QString path = shell::withFolderSeparator(folder) + QLatin1String(shell::kProgramFileName);
+        const QString path = platform::AddBackslash(folder) + QLatin1String(shell::kProgramFileName);
         QCOMPARE(path, executable);
         Registry registry(m_store, {});
         ModAssoc assoc(registry);

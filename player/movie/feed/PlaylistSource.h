@@ -12,8 +12,8 @@ class QNetworkReply;
 
 namespace movie {
 
-// Reads a playlist's bytes from a local file or an http(s) address, with the size cap of the playlist
-// parser and a transfer timeout. One read at a time; a new fetch() abandons the one in progress.
+// Reads the bytes of a playlist or captions file from a local file or an http(s) address, with the
+// parsers' size cap and a transfer timeout. One read at a time; a new fetch() abandons the one in progress.
 class PlaylistSource : public QObject {
     Q_OBJECT
 public:
