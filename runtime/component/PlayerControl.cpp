@@ -36,10 +36,6 @@ PlayerControl::PlayerControl(const QString& name, platform::forms::Container& pa
         if (m_stage) m_stage->keyPressed(code);
     };
     m_root->contextMenuRequested = [this](const QPoint& pos) { showContextMenu(pos); };
-    stageWidget(widget())->resized = [this] {
-        if (m_stage) m_stage->controlResized();
-        else m_root->setGeometry(widget()->rect());
-    };
 }
 
 PlayerControl::~PlayerControl() {
@@ -100,6 +96,14 @@ void PlayerControl::startProgram() {
         return;
     }
     m_program = (*it)(*this);
+}
+
+void PlayerControl::geometryChanged() {
+    // A size change of the control is a stage resize; the movie is never scaled.
+    if (m_stage)
+        m_stage->controlResized();
+    else
+        m_root->setGeometry(widget()->rect());
 }
 
 void PlayerControl::fscommand(const QString& command, const QString& args) {

@@ -39,6 +39,7 @@ public:
     void showContextMenu(const QPoint& globalPos);
 
 private:
+    void geometryChanged() override;
     void startProgram();
 
     // MovieHost

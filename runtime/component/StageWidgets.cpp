@@ -20,11 +20,6 @@ void StageWidget::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), m_background);
 }
 
-void StageWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (resized) resized();
-}
-
 StageRoot::StageRoot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("stage"));
     setFocusPolicy(Qt::StrongFocus);

@@ -12,11 +12,9 @@ class StageWidget : public QWidget {
 public:
     explicit StageWidget(QWidget* parent);
     void setBackground(const QColor& color);
-    std::function<void()> resized;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QColor m_background = Qt::white;

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvel with warnings as errors and runs the whole test suite
+# headless; then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and each
+# fuzz target briefly on its seed corpus.
+#   scripts/test.sh            everything
+#   scripts/test.sh --quick    the plain build and its tests only
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+quick=false
+[ "${1:-}" = "--quick" ] && quick=true
+"$root/scripts/install-deps.sh"
+export QT_QPA_PLATFORM=offscreen
+
+build_and_test() {
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja -DQUORVEL_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir"
+  ctest --test-dir "$dir" -j2 --output-on-failure --timeout 600
+}
+
+build_and_test "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+$quick && exit 0
+
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  build_and_test "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+
+"$root/fuzz/run-all.sh" "$root/build-fuzz" 20
