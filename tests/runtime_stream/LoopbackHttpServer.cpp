@@ -36,7 +36,6 @@ void LoopbackHttpServer::onConnection()
 
 void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
 {
-    ++m_requests;
     static const QRegularExpression range(QStringLiteral("Range: *bytes=(\\d+)-"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = range.match(QString::fromLatin1(request));
     const qint64 total = m_body.size();
@@ -50,7 +49,18 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
     head += "\r\n";
     socket->write(head);
     qint64 length = total - from;
-    if (m_stallAfter >= 0)
-        length = qMin(length, m_stallAfter);
+    if (m_stallAfter >= 0 && length > m_stallAfter) {
+        length = m_stallAfter;
+        m_held.append({socket, from + length});
+    }
     socket->write(m_body.mid(from, length));
+}
+
+void LoopbackHttpServer::release()
+{
+    m_stallAfter = -1;
+    for (const Held& held : std::as_const(m_held))
+        if (held.socket)
+            held.socket->write(m_body.mid(held.from));
+    m_held.clear();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPointer>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 // Serves one file over HTTP on 127.0.0.1 for progressive playback tests: Content-Length, byte
 // ranges, and optionally a stall after the first bytes (to test closing a stuck download).
@@ -13,7 +16,8 @@ public:
     QString url(const QString& name) const;
     // Sends at most this many body bytes of any response, then keeps the connection open.
     void stallAfter(qint64 bytes) { m_stallAfter = bytes; }
-    int requests() const { return m_requests; }
+    // Sends what the stall held back and serves whole responses from then on.
+    void release();
 
 private:
     void onConnection();
@@ -22,5 +26,9 @@ private:
     QTcpServer m_server;
     QByteArray m_body;
     qint64 m_stallAfter = -1;
-    int m_requests = 0;
+    struct Held {
+        QPointer<QTcpSocket> socket;
+        qint64 from;
+    };
+    QList<Held> m_held;
 };

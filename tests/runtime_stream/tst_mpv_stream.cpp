@@ -200,6 +200,26 @@ private Q_SLOTS:
         QCOMPARE(rec.metadata[0].width, 320.0);
     }
 
+    void bufferRunsDryAndRefills()
+    {
+        QFile file(media(QStringLiteral("h263_mp3.flv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        LoopbackHttpServer server(file.readAll());
+        server.stallAfter(file.size() * 2 / 3);
+        QVERIFY(server.start());
+        MpvStream stream;
+        StreamRecorder rec(&stream);
+        stream.play(server.url(QStringLiteral("clip.flv")));
+        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Empty"), kWait);
+        QVERIFY(!rec.has("NetStream.Play.Stop"));
+        QVERIFY(stream.bytesLoaded() < stream.bytesTotal());
+        rec.codes.clear();
+        server.release();
+        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Full"), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Flush"), kWait);
+        QCOMPARE(stream.bytesLoaded(), file.size());
+    }
+
     void destroyingAStalledDownloadDoesNotHang()
     {
         QFile file(media(QStringLiteral("long.flv")));
