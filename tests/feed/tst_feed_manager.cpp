@@ -118,11 +118,11 @@ void TestFeedManager::singleFileIsAOneItemFeed() {
 
 void TestFeedManager::localPlaylistWithRelativeLocations() {
     const QString list = write(QStringLiteral("lists/list.xml"),
-                               xspf({"a.flv", "../media/b.mp3", "http://example.test/c.flv"}));
+                               xspf({"a.flv", "../media/b.mp3", "http://example.test/c.flv", "d #1?.flv"}));
     movie::FeedManager manager(&m_network);
     const movie::Feed feed = loadAndWait(manager, list);
     QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("lists/a.flv"), m_dir.filePath("media/b.mp3"),
-                                         "http://example.test/c.flv"}));
+                                         "http://example.test/c.flv", m_dir.filePath("lists/d #1?.flv")}));
     // file:// addresses name the same playlist.
     QCOMPARE(loadAndWait(manager, QUrl::fromLocalFile(list).toString()), feed);
 }

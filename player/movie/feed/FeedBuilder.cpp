@@ -28,7 +28,14 @@ QString FeedBuilder::resolve(const QString& location) const {
         return reference.isLocalFile() ? reference.toLocalFile() : trimmed;
     }
     if (!m_base.isValid() || m_base.isEmpty() || !reference.isValid()) return trimmed;
-    const QUrl resolved = m_base.resolved(reference);
+    QUrl relative = reference;
+    if (m_base.isLocalFile()) {
+        // Local files have no query or fragment: "clip #1.flv" names a file, not clip with a fragment.
+        QString path = trimmed;
+        path.replace(u'#', QStringLiteral("%23")).replace(u'?', QStringLiteral("%3F"));
+        relative = QUrl(path);
+    }
+    const QUrl resolved = m_base.resolved(relative);
     return resolved.isLocalFile() ? resolved.toLocalFile() : resolved.toString(QUrl::FullyEncoded);
 }
 
