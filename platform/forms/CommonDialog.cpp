@@ -10,10 +10,12 @@ QStringList CommonDialog::nameFiltersOf(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        // Qt reads the patterns from the parentheses; keep the description exactly as given.
-        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt takes the patterns from the parentheses that end an entry, so a description that
+        // already ends in exactly these patterns is shown as given; any other gets them added.
+        const QString patterns = parts.at(i + 1).trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
         QString description = parts.at(i);
-        if (!description.contains(QLatin1Char('('))) description += QStringLiteral(" (%1)").arg(patterns);
+        if (!description.endsWith(QStringLiteral("(%1)").arg(patterns)))
+            description += QStringLiteral(" (%1)").arg(patterns);
         filters.append(description);
     }
     return filters;
