@@ -36,6 +36,7 @@ void LoopbackHttpServer::onConnection()
 
 void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
 {
+    ++m_requests;
     static const QRegularExpression range(QStringLiteral("Range: *bytes=(\\d+)-"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = range.match(QString::fromLatin1(request));
     const qint64 total = m_body.size();

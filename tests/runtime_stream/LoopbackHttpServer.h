@@ -18,6 +18,7 @@ public:
     void stallAfter(qint64 bytes) { m_stallAfter = bytes; }
     // Sends what the stall held back and serves whole responses from then on.
     void release();
+    int requests() const { return m_requests; }
 
 private:
     void onConnection();
@@ -31,4 +32,5 @@ private:
         qint64 from;
     };
     QList<Held> m_held;
+    int m_requests = 0;
 };

@@ -174,6 +174,25 @@ private Q_SLOTS:
         QVERIFY(rec.metadata.isEmpty());
     }
 
+    void localPlaylistCannotReachTheNetwork()
+    {
+        QFile file(media(QStringLiteral("h263_mp3.flv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        LoopbackHttpServer server(file.readAll());
+        QVERIFY(server.start());
+        const QString path = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + QStringLiteral("/list.flv");
+        QFile list(path);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXTINF:3,\n" + server.url(QStringLiteral("a.ts")).toUtf8()
+                   + "\n#EXT-X-ENDLIST\n");
+        list.close();
+        MpvStream stream;
+        StreamRecorder rec(&stream);
+        stream.play(path);
+        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.StreamNotFound") || rec.has("NetStream.Buffer.Flush"), kWait);
+        QCOMPARE(server.requests(), 0);
+    }
+
     void truncatedFileEndsCleanly()
     {
         MpvStream stream;
