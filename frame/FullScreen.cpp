@@ -1,0 +1,82 @@
+#include "frame/FullScreen.h"
+
+#include "frame/ScreenArithmetic.h"
+#include "platform/forms/ScreenMetrics.h"
+#include "player/Form1.h"
+
+#include <stdexcept>
+
+namespace frame {
+
+namespace {
+constexpr float kTopBand = 375;
+
+platform::forms::ExtenderControl& player(player::Form1& window) {
+    if (!window.ctrl) throw std::logic_error("no player control");
+    return *window.ctrl;
+}
+}  // namespace
+
+FullScreen::FullScreen(player::Form1& window, ScreenMode& mode, bool windowSystemPlacesWindows)
+    : m_window(window), m_mode(mode), m_windowSystemPlacesWindows(windowSystemPlacesWindows) {
+    m_window.fullscreen.Click = [this] { fullscreen_Click(); };
+    m_window.restorepic.Click = [this] { restorepic_Click(); };
+}
+
+FullScreen::~FullScreen() {
+    m_window.fullscreen.Click = nullptr;
+    m_window.restorepic.Click = nullptr;
+}
+
+void FullScreen::fullscreen_Click() {
+    auto& w = m_window;
+    auto& form = w.form;
+    const auto& screen = form.screen();
+    // Everything that can fail is worked out before the window changes.
+    auto& ctrl = player(w);
+    const std::int32_t height = toLong(form.Height());
+    const std::int32_t width = toLong(form.Width());
+    const int screenWidth = screenPixels(screen.Width(), screen.TwipsPerPixelX());
+    const int screenHeight = screenPixels(screen.Height(), screen.TwipsPerPixelY());
+    m_savedheight = height;
+    m_savedwidth = width;
+    m_mode.fullScreen = true;
+
+    form.setTop(0);
+    form.setLeft(0);
+    form.setWidth(float(screenWidth) * screen.TwipsPerPixelX());
+    form.setHeight(float(screenHeight) * screen.TwipsPerPixelY());
+    // Where the window cannot be placed by the program, the window system covers the screen.
+    if (!m_windowSystemPlacesWindows) form.setWindowSystemFullScreen(true);
+    w.Picture1.setVisible(false);
+    w.Picture3.setVisible(false);
+    ctrl.setTop(0);
+    ctrl.setWidth(form.Width());
+    ctrl.setHeight(form.Height());
+    w.resizepic.setVisible(false);
+    w.restorepic.setLeft(form.Width() - w.Picture4.Width() - w.restorepic.Width());
+    w.restorepic.setVisible(true);
+}
+
+void FullScreen::restorepic_Click() {
+    auto& w = m_window;
+    auto& form = w.form;
+    auto& ctrl = player(w);
+    m_mode.fullScreen = false;
+    if (!m_windowSystemPlacesWindows) form.setWindowSystemFullScreen(false);
+
+    form.setWidth(float(m_savedwidth));
+    form.setHeight(float(m_savedheight));
+    // Down to the bottom bar's top edge plus the band; the size guard's next tick sets the
+    // windowed height.
+    ctrl.setWidth(float(m_savedwidth));
+    ctrl.setHeight(float(m_savedheight) - w.Picture3.Height());
+    w.Picture1.setVisible(true);
+    w.Picture3.setVisible(true);
+    w.resizepic.setVisible(true);
+    w.Picture4.setLeft(form.Width() - w.Picture4.Width());
+    ctrl.setTop(kTopBand);
+    w.restorepic.setVisible(false);
+}
+
+}  // namespace frame
