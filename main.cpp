@@ -1,8 +1,11 @@
 // Assembles Quorvel: the services, the player component, the main window and the handlers each
 // subsystem binds to it, then runs the window.
+#include "about/frmAbout.h"
+#include "frame/WindowFrame.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/ControlFactories.h"
 #include "platform/forms/ScreenMetrics.h"
+#include "platform/forms/WindowSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemServices.h"
 #include "platform/desktop/XdgDesktopAssociation.h"
@@ -18,6 +21,7 @@
 #include <QStandardPaths>
 
 #include <clocale>
+#include <optional>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -53,6 +57,17 @@ int main(int argc, char** argv) {
     shell::AssociationCheckBox association(form1.Check1, settings, registry, desktop,
                                            QApplication::applicationDirPath());
     form1.Check1.Click = [&] { association.Check1_Click(); };
+
+    platform::DesktopShellLauncher launcher;
+    platform::forms::QtMessageBoxes messages;
+    // The program's one About box, made at its first showing.
+    std::optional<about::frmAbout> aboutBox;
+    frame::WindowFrame windowFrame(form1, {[&] {
+                                               if (!aboutBox) aboutBox.emplace(screen, registry, launcher, messages);
+                                               aboutBox->ShowModal();
+                                           },
+                                           [] { QCoreApplication::exit(0); },
+                                           platform::forms::windowSystemPlacesWindows()});
 
     form1.Form_Load();
     form1.form.Show();
