@@ -13,8 +13,10 @@
 #include "platform/registry/RegistryStore.h"
 #include "platform/registry/SystemInformation.h"
 #include "player/Form1.h"
+#include "player/movie/MediaPlayer.h"
 #include "shell/AssociationCheckBox.h"
 #include "runtime/component/PlayerControl.h"
+#include "runtime/stream/MpvStream.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     component.sharedObjectFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/shared-objects");
     component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
+    movie::registerMediaPlayer(component);
     platform::forms::ControlFactories components;
     runtime::registerPlayerComponent(components, component);
 

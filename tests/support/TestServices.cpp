@@ -1,6 +1,8 @@
 #include "support/TestServices.h"
 
+#include "player/movie/MediaPlayer.h"
 #include "runtime/component/PlayerControl.h"
+#include "runtime/stream/MpvStream.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -35,6 +37,8 @@ TestWorld::TestWorld(const QString& line) : commandLine(line) {
     component.sharedObjectFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/so");
     component.openUrl = [this](const QUrl& url) { openedUrls.append(url); };
+    component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
+    movie::registerMediaPlayer(component);
     runtime::registerPlayerComponent(components, component);
 }
 

@@ -1,0 +1,97 @@
+#include "player/movie/MediaPlayer.h"
+
+#include "player/movie/core/ConfigReader.h"
+#include "player/movie/feed/FeedManager.h"
+#include "player/movie/models/MediaModel.h"
+#include "player/movie/controller/PlayerController.h"
+#include "player/movie/views/DisplayClip.h"
+#include "runtime/component/SharedObject.h"
+#include "runtime/component/Stage.h"
+#include "runtime/stream/VideoSurface.h"
+
+#include <QLabel>
+#include <QNetworkAccessManager>
+
+namespace movie {
+
+namespace {
+const QString kStoreName = QStringLiteral("quorvel");
+}
+
+MediaPlayer::MediaPlayer(runtime::MovieHost& host, ViewMakers makers)
+    : m_host(host),
+      m_makers(std::move(makers)),
+      m_network(std::make_unique<QNetworkAccessManager>()),
+      m_lifetime(std::make_unique<QObject>()) {
+    firstFrame();
+}
+
+MediaPlayer::~MediaPlayer() {
+    // Views and the controller listen to the models; the models' streams draw into the clips.
+    m_views.clear();
+    m_controller.reset();
+    m_models.clear();
+    delete m_player.data();
+}
+
+void MediaPlayer::firstFrame() {
+    runtime::Stage& stage = m_host.stage();
+    stage.setScaleMode(QStringLiteral("noScale"));
+    stage.setAlign(QStringLiteral("TL"));
+    m_host.setContextMenu({{QStringLiteral("À propos de Quorvel..."), QUrl(QStringLiteral("https://quorvel.org"))},
+                           {QStringLiteral("Aide en ligne"), QUrl(QStringLiteral("https://quorvel.org/aide"))}});
+    makeClips();
+    followStage();
+
+    runtime::SharedObject& store = m_host.sharedObject(kStoreName);
+    m_config = readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
+                          {store.value(QStringLiteral("volume")), store.value(QStringLiteral("usecaptions"))});
+
+    m_feedManager = std::make_unique<FeedManager>(m_network.get());
+    QObject::connect(m_feedManager.get(), &FeedManager::feedReady, m_lifetime.get(),
+                     [this](const Feed& feed) { setUp(feed); });
+    m_feedManager->load(m_config.text(QStringLiteral("file")));
+}
+
+QWidget* MediaPlayer::clip(const QString& name, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+void MediaPlayer::makeClips() {
+    QWidget* root = m_host.stage().root();
+    m_player = clip(QStringLiteral("player"), root);
+    m_player->setGeometry(root->rect());
+    auto* display = new DisplayClip(m_player);
+    display->setGeometry(root->rect());
+    auto* video = new runtime::VideoSurface(display);
+    video->setObjectName(QStringLiteral("video"));
+    video->setAttribute(Qt::WA_TransparentForMouseEvents);
+    video->hide();
+    auto* image = new QLabel(display);
+    image->setObjectName(QStringLiteral("image"));
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image->hide();
+
+    // Busy until the feed is read, centred on the stage.
+    auto* activity = new QLabel(display);
+    activity->setObjectName(QStringLiteral("activity"));
+    activity->setText(QStringLiteral("…"));
+    activity->adjustSize();
+    activity->move(root->width() / 2 - activity->width() / 2, root->height() / 2 - activity->height() / 2);
+    m_player->show();
+    display->show();
+    activity->show();
+}
+
+void MediaPlayer::followStage() {
+    // Connected before the controller's own resize handling, so the player clip has the new
+    // size when the views lay themselves out.
+    runtime::Stage& stage = m_host.stage();
+    QObject::connect(&stage, &runtime::Stage::resized, m_lifetime.get(), [this] {
+        if (m_player) m_player->setGeometry(m_host.stage().root()->rect());
+    });
+}
+
+}  // namespace movie

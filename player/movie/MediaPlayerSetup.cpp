@@ -1,0 +1,84 @@
+// What the player builds once its feed is ready: models, controller and views, in the movie's order.
+#include "player/movie/MediaPlayer.h"
+
+#include "player/movie/controller/PlayerController.h"
+#include "player/movie/models/FLVModel.h"
+#include "player/movie/models/ImageModel.h"
+#include "player/movie/models/MP3Model.h"
+#include "player/movie/views/CallbackView.h"
+#include "player/movie/views/DisplayView.h"
+#include "player/movie/views/InputView.h"
+#include "runtime/component/ComponentEnvironment.h"
+
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QRandomGenerator>
+
+namespace movie {
+
+void MediaPlayer::setUp(const Feed& feed) {
+    if (m_controller) return;
+    m_feed = feed;
+    makeModels();
+    QList<MediaModel*> models;
+    for (const auto& model : m_models) models.append(model.get());
+    ControllerHost controllerHost{m_host.stage(), m_host.sharedObject(QStringLiteral("quorvel")),
+                                  [this](const QUrl& url, const QString& window) { m_host.navigateToURL(url, window); },
+                                  [](int bound) { return int(QRandomGenerator::global()->bounded(bound)); }};
+    m_controller = std::make_unique<PlayerController>(m_config, m_feed, models, m_updates, m_requests, controllerHost);
+    const ViewContext context{m_host.stage(), m_host.movie(), m_config, m_feed, m_updates, m_requests};
+    makeViews(context);
+    m_controller->start();
+}
+
+void MediaPlayer::makeModels() {
+    QWidget* display = playerClip(QStringLiteral("display"));
+    ModelHost modelHost{[this] { return m_host.createStream(); },
+                        [this](const QString& command) { m_host.fscommand(command, QString()); }};
+    m_models.push_back(std::make_unique<MP3Model>(m_config, modelHost));
+    m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost, display->findChild<QWidget*>(QStringLiteral("video"))));
+    auto image = std::make_unique<ImageModel>(m_config, display->findChild<QLabel*>(QStringLiteral("image")), m_network.get());
+    image->setPlaylistLength(m_feed.size());
+    m_models.push_back(std::move(image));
+}
+
+void MediaPlayer::makeViews(const ViewContext& context) {
+    const Config& c = m_config;
+    const double height = c.number(QStringLiteral("height"));
+    const double width = c.number(QStringLiteral("width"));
+    QWidget* display = playerClip(QStringLiteral("display"));
+    m_views.push_back(std::make_unique<DisplayView>(context, display));
+    makeView(m_makers.controlbar, context, QStringLiteral("controlbar"), true);
+    makeView(m_makers.playlist, context, QStringLiteral("playlist"),
+             c.number(QStringLiteral("displayheight")) < height - 40 || c.number(QStringLiteral("displaywidth")) < width - 20);
+    if (c.isTrue(QStringLiteral("usekeys"))) m_views.push_back(std::make_unique<InputView>(context));
+    makeView(m_makers.equalizer, context, QStringLiteral("equalizer"), c.isTrue(QStringLiteral("showeq")));
+    makeView(m_makers.captions, context, QStringLiteral("captions"), m_feed.hasCaptions());
+    if (m_feed.hasCaptions() && m_makers.captions)
+        QObject::connect(&m_updates, &ViewUpdates::captionsChanged, playerClip(QStringLiteral("captions")),
+                         &QWidget::setVisible);
+    // "enablejs" has no page script to talk to in this component, so no script bridge is made.
+    if (c.has(QStringLiteral("callback"))) m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
+}
+
+void MediaPlayer::makeView(const ViewMaker& maker, const ViewContext& context, const QString& clipName, bool wanted) {
+    QWidget* view = wanted && maker ? maker(context, m_player) : nullptr;
+    if (!view) {
+        clip(clipName, m_player)->hide();
+        return;
+    }
+    view->setObjectName(clipName);
+    view->show();
+}
+
+QWidget* MediaPlayer::playerClip(const QString& name) const {
+    return m_player->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void registerMediaPlayer(runtime::ComponentEnvironment& environment, ViewMakers makers) {
+    environment.programs.insert(QStringLiteral("MediaPlayer"), [makers](runtime::MovieHost& host) {
+        return std::make_unique<MediaPlayer>(host, makers);
+    });
+}
+
+}  // namespace movie

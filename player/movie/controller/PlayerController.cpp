@@ -1,0 +1,161 @@
+#include "player/movie/controller/PlayerController.h"
+
+#include "player/movie/core/ConfigReader.h"
+// Stage.h keeps a QPointer<QWidget>, which needs the whole class.
+#include <QWidget>
+
+#include "runtime/component/SharedObject.h"
+#include "runtime/component/Stage.h"
+
+namespace movie {
+
+PlayerController::PlayerController(Config& config, const Feed& feed, QList<MediaModel*> models,
+                                   ViewUpdates& updates, ViewRequests& requests, ControllerHost host,
+                                   QObject* parent)
+    : QObject(parent),
+      m_config(config),
+      m_feed(feed),
+      m_models(std::move(models)),
+      m_updates(updates),
+      m_requests(requests),
+      m_host(std::move(host)) {
+    wire();
+}
+
+// Every binding between models, views and the stage, in one place. Updates from a model that is
+// not playing the current item are dropped.
+void PlayerController::wire() {
+    for (MediaModel* model : m_models) {
+        connect(model, &MediaModel::state, this, [this, model](int state) {
+            if (model != m_model) return;
+            m_state = state;
+            Q_EMIT m_updates.state(state);
+        });
+        connect(model, &MediaModel::time, this, [this, model](double elapsed, double remaining) {
+            if (model == m_model) Q_EMIT m_updates.time(elapsed, remaining);
+        });
+        connect(model, &MediaModel::load, this, [this, model](double percent) {
+            if (model == m_model) Q_EMIT m_updates.load(percent);
+        });
+        connect(model, &MediaModel::size, this, [this, model](double width, double height) {
+            if (model == m_model) Q_EMIT m_updates.size(width, height);
+        });
+        connect(model, &MediaModel::completed, this, [this, model](bool failed) {
+            if (model == m_model) onCompleted(failed);
+        });
+    }
+    connect(&m_requests, &ViewRequests::request, this, &PlayerController::handle);
+    connect(&m_host.stage, &runtime::Stage::resized, this, &PlayerController::onStageResized);
+    connect(&m_host.stage, &runtime::Stage::displayStateChanged, this, [this](runtime::DisplayState state) {
+        Q_EMIT m_updates.fullScreenChanged(state == runtime::DisplayState::FullScreen);
+    });
+}
+
+void PlayerController::start() {
+    if (m_feed.isEmpty()) return;
+    setItem(0);
+    applyVolume(std::clamp(volume(), 0, 100));
+    if (!m_config.isTrue(QStringLiteral("usecaptions"))) Q_EMIT m_updates.captionsChanged(false);
+    const FeedItem& item = m_feed.at(0);
+    if (m_config.text(QStringLiteral("autostart")) == QLatin1String("false") && !item.isCommercial())
+        sendPause(0);
+    else
+        sendStart(item.start);
+}
+
+void PlayerController::handle(const QString& name, const QVariant& argument) {
+    if (m_feed.isEmpty()) return;
+    if (name == QLatin1String("playpause")) {
+        if (m_playing) sendPause(std::nullopt);
+        else sendStart(std::nullopt);
+    } else if (name == QLatin1String("scrub")) {
+        if (m_playing) sendStart(argument.toDouble());
+        else sendPause(argument.toDouble());
+    } else if (name == QLatin1String("stop")) {
+        sendPause(0);
+        if (m_model) m_model->stop();
+        setItem(m_current);
+    } else if (name == QLatin1String("prev")) {
+        playItem(m_current == 0 ? int(m_feed.size()) - 1 : m_current - 1);
+    } else if (name == QLatin1String("next")) {
+        playItem(following(m_current));
+    } else if (name == QLatin1String("item")) {
+        const int index = argument.toInt();
+        if (index >= 0 && index < m_feed.size()) playItem(index);
+    } else if (name == QLatin1String("volume")) {
+        setVolume(argument.toInt());
+    } else if (name == QLatin1String("fullscreen")) {
+        toggleFullScreen();
+    } else if (name == QLatin1String("captions")) {
+        toggleCaptions();
+    } else if (name == QLatin1String("getlink")) {
+        openLink(argument.isValid() ? argument.toInt() : m_current);
+    }
+}
+
+MediaModel* PlayerController::modelFor(int index) const {
+    const QString type = m_feed.at(index).type;
+    for (MediaModel* model : m_models)
+        if (model->accepts(type)) return model;
+    return nullptr;
+}
+
+void PlayerController::setItem(int index) {
+    MediaModel* next = modelFor(index);
+    if (m_model && m_model != next) m_model->stop();
+    m_current = index;
+    m_model = next;
+    if (m_model) m_model->setItem(m_feed.at(index));
+    Q_EMIT m_updates.item(index);
+}
+
+void PlayerController::playItem(int index) {
+    setItem(index);
+    sendStart(m_feed.at(index).start);
+}
+
+void PlayerController::sendStart(std::optional<double> position) {
+    m_playing = true;
+    if (m_model) {
+        m_model->start(position);
+        return;
+    }
+    // Nothing here plays this type: it ends at once, after this request is over.
+    QMetaObject::invokeMethod(this, [this] { onCompleted(true); }, Qt::QueuedConnection);
+}
+
+void PlayerController::sendPause(std::optional<double> position) {
+    m_playing = false;
+    if (m_model) m_model->pause(position);
+}
+
+int PlayerController::following(int index) const { return (index + 1) % int(m_feed.size()); }
+
+void PlayerController::onCompleted(bool failed) {
+    m_playing = false;
+    m_failedInRow = failed ? m_failedInRow + 1 : 0;
+    // When every item in turn could not be played, going on would only spin through them.
+    if (m_failedInRow >= m_feed.size()) {
+        m_failedInRow = 0;
+        m_played = 0;
+        sendPause(0);
+        return;
+    }
+    if (m_feed.at(m_current).isCommercial()) {
+        playItem(following(m_current));
+        return;
+    }
+    ++m_played;
+    const QString repeat = m_config.text(QStringLiteral("repeat"));
+    if (repeat == QLatin1String("false") || (repeat == QLatin1String("list") && m_played >= m_feed.size())) {
+        m_played = 0;
+        sendPause(0);
+        return;
+    }
+    if (m_config.isTrue(QStringLiteral("shuffle")) && m_host.random)
+        playItem(std::clamp(m_host.random(int(m_feed.size())), 0, int(m_feed.size()) - 1));
+    else
+        playItem(following(m_current));
+}
+
+}  // namespace movie

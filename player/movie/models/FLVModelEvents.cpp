@@ -1,0 +1,79 @@
+// What the video model learns from its stream: status, metadata, and the two polls.
+#include "player/movie/models/FLVModel.h"
+
+#include <cmath>
+
+namespace movie {
+
+void FLVModel::onStatus(const QString& code) {
+    if (code == QLatin1String("NetStream.Play.Stop") || code == QLatin1String("NetStream.Buffer.Flush")) {
+        m_stopFired = true;
+    } else if (code == QLatin1String("NetStream.Play.StreamNotFound")) {
+        complete(true);
+    }
+}
+
+void FLVModel::onMetaData(const runtime::StreamMetadata& metadata) {
+    if (m_metaSeen) return;
+    m_metaSeen = true;
+    if (metadata.duration > 1) m_metaDuration = metadata.duration;
+    if (metadata.width > 10)
+        Q_EMIT size(metadata.width, metadata.height);
+    else
+        Q_EMIT size(m_config.number(QStringLiteral("displaywidth")), m_config.number(QStringLiteral("displayheight")));
+    m_keyframeTimes = metadata.keyframeTimes;
+    m_keyframePositions = metadata.keyframePositions;
+}
+
+double FLVModel::bufferLength() const { return m_stream ? m_stream->bufferLength() : 0; }
+
+void FLVModel::pollPosition() {
+    if (!m_stream) return;
+    const double p = m_stream->time();
+    const bool moved = p != m_position;
+    if (!moved && m_state != 1 && bufferLength() < m_config.number(QStringLiteral("bufferlength")) - 1)
+        setState(1);
+    else if (moved && m_state != 2)
+        setState(2);
+    if (moved) {
+        m_position = p;
+        if (p > m_metaDuration) m_metaDuration = p;
+        Q_EMIT time(p, m_metaDuration - p);
+    } else if (bufferLength() < 1 && m_loaded == 100 && m_stopFired) {
+        complete(false);
+    }
+}
+
+void FLVModel::complete(bool failed) {
+    // Nothing more can move: without this the position poll would report buffering next.
+    m_positionPoll.stop();
+    if (failed) m_loadPoll.stop();
+    showVideo(false);
+    m_state = 3;
+    Q_EMIT state(3);
+    m_stopFired = false;
+    Q_EMIT completed(failed || !m_everPlayed);
+}
+
+void FLVModel::pollLoad() {
+    if (!m_stream) return;
+    double ratio = 0;
+    if (m_mode == Mode::FLV)
+        ratio = double(m_stream->bytesLoaded()) / double(m_stream->bytesTotal());
+    else
+        ratio = m_stream->bufferLength() / m_stream->bufferTime();
+    const double percent = std::round(ratio * 100);
+    if (std::isnan(percent)) {
+        m_loaded = 0;
+        Q_EMIT load(0);
+    } else if (percent > 95) {
+        m_loadPoll.stop();
+        m_loaded = 100;
+        Q_EMIT load(100);
+    } else if (int(percent) != m_loaded) {
+        m_loaded = int(percent);
+        Q_EMIT load(m_loaded);
+    }
+}
+
+}  // namespace movie

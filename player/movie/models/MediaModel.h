@@ -1,0 +1,36 @@
+#pragma once
+
+#include "player/movie/feed/FeedItem.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace movie {
+
+// One way of playing an item (video, sound, picture). The controller sends commands to the model
+// that accepts the current item's type; the model reports back through its signals.
+class MediaModel : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~MediaModel() override = default;
+
+    virtual bool accepts(const QString& type) const = 0;
+    virtual void setItem(const FeedItem& item) = 0;
+    // Positions in seconds; none keeps the current one.
+    virtual void start(std::optional<double> position) = 0;
+    virtual void pause(std::optional<double> position) = 0;
+    virtual void stop() = 0;
+    virtual void setVolume(int volume) = 0;
+
+Q_SIGNALS:
+    void state(int state);
+    void time(double elapsed, double remaining);
+    void load(double percent);
+    void size(double width, double height);
+    // The item ended; failed when it could not be played at all (not found, not media).
+    void completed(bool failed);
+};
+
+}  // namespace movie

@@ -1,0 +1,121 @@
+#include "player/movie/views/DisplayView.h"
+
+#include "player/movie/views/DisplayClip.h"
+#include "player/movie/views/DisplayScaling.h"
+#include "player/movie/views/MovieIcon.h"
+#include "runtime/component/Stage.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace movie {
+
+namespace {
+constexpr int kIconSize = 48;
+}
+
+DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* parent)
+    : QObject(parent), m_context(context), m_display(qobject_cast<DisplayClip*>(display)) {
+    Q_ASSERT(m_display);
+    m_display->setBackground(configColor(m_context.config.text(QStringLiteral("backcolor"))));
+    m_playIcon = icon(QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
+    m_activity = icon(QStringLiteral("activity"), QStringLiteral("activity.svg"));
+    m_display->released = [this] { clicked(); };
+
+    connect(&m_context.updates, &ViewUpdates::state, this, &DisplayView::showState);
+    connect(&m_context.updates, &ViewUpdates::item, this, [this](int index) {
+        m_item = index;
+        m_picture = QSizeF();
+        layout();
+    });
+    connect(&m_context.updates, &ViewUpdates::size, this, [this](double width, double height) {
+        m_picture = QSizeF(width, height);
+        layout();
+    });
+    connect(&m_context.updates, &ViewUpdates::stageResized, this, &DisplayView::layout);
+    connect(&m_context.updates, &ViewUpdates::fullScreenChanged, this, &DisplayView::layout);
+    placeLogo();
+    layout();
+}
+
+QLabel* DisplayView::icon(const QString& name, const QString& asset) {
+    auto* label = m_display->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+    if (!label) {
+        label = new QLabel(m_display);
+        label->setObjectName(name);
+    }
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setPixmap(movieIcon(m_context.movie, asset, QSize(kIconSize, kIconSize),
+                               configColor(m_context.config.text(QStringLiteral("frontcolor")))));
+    label->resize(kIconSize, kIconSize);
+    label->hide();
+    return label;
+}
+
+QSizeF DisplayView::area() const {
+    if (m_context.stage.displayState() == runtime::DisplayState::FullScreen)
+        return QSizeF(m_context.stage.stageWidth(), m_context.stage.stageHeight());
+    return QSizeF(m_context.config.number(QStringLiteral("displaywidth")),
+                  m_context.config.number(QStringLiteral("displayheight")));
+}
+
+void DisplayView::layout() {
+    const QSizeF size = area().expandedTo(QSizeF(0, 0));
+    m_display->setGeometry(0, 0, int(size.width()), int(size.height()));
+    // Until the picture's size is known it fills the display.
+    const QSizeF picture = m_picture.isEmpty() ? size : m_picture;
+    const QRect placed =
+        scalePicture(m_context.config.text(QStringLiteral("overstretch")), picture, size).toRect();
+    for (const char* name : {"video", "image"})
+        if (auto* clip = m_display->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            clip->setGeometry(placed);
+    placeIcon(m_playIcon);
+    placeIcon(m_activity);
+    if (m_logo) {
+        m_logo->move(int(size.width()) - m_logo->width() - 10, 10);
+        m_logo->raise();
+    }
+}
+
+void DisplayView::placeIcon(QWidget* icon) {
+    if (!icon) return;
+    icon->move(m_display->width() / 2 - icon->width() / 2, m_display->height() / 2 - icon->height() / 2);
+    icon->raise();
+}
+
+void DisplayView::showState(int state) {
+    const bool icons = m_context.config.isTrue(QStringLiteral("showicons"));
+    if (state == Paused) {
+        m_playIcon->setVisible(icons && !m_context.config.isTrue(QStringLiteral("linkfromdisplay")));
+        m_activity->hide();
+    } else if (state == Buffering) {
+        m_playIcon->hide();
+        m_activity->setVisible(icons);
+    } else if (state == Playing) {
+        m_playIcon->hide();
+        m_activity->hide();
+    }
+}
+
+void DisplayView::placeLogo() {
+    if (!m_context.config.has(QStringLiteral("logo"))) return;
+    const QUrl url = QUrl::fromUserInput(m_context.config.text(QStringLiteral("logo")), QString(), QUrl::AssumeLocalFile);
+    if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return;
+    const QPixmap picture(url.toLocalFile());
+    if (picture.isNull()) return;
+    m_logo = new QLabel(m_display);
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_logo->setPixmap(picture);
+    m_logo->resize(picture.size());
+    m_logo->show();
+}
+
+void DisplayView::clicked() {
+    if (m_context.config.isTrue(QStringLiteral("linkfromdisplay")))
+        Q_EMIT m_context.requests.request(QStringLiteral("getlink"), m_item);
+    else
+        Q_EMIT m_context.requests.request(QStringLiteral("playpause"));
+}
+
+}  // namespace movie
