@@ -41,6 +41,8 @@ inline constexpr const char* kPausedForCache = "paused-for-cache";
 inline constexpr const char* kEofReached = "eof-reached";
 inline constexpr const char* kVideoParams = "video-params";
 inline constexpr const char* kVid = "vid";
+inline constexpr const char* kFrameDropCount = "frame-drop-count";
+inline constexpr const char* kDecoderFrameDropCount = "decoder-frame-drop-count";
 
 inline constexpr const char* kOptionNames[] = {
     kVo, kAo, kAudioClientName, kConfig, kTerminal, kOsc, kInputDefaultBindings, kInputVoKeyboard, kKeepOpen,
@@ -48,7 +50,7 @@ inline constexpr const char* kOptionNames[] = {
     kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler};
 inline constexpr const char* kPropertyNames[] = {
     kPause, kVolume, kPlaybackTime, kDuration, kFileSize, kDemuxerCacheDuration, kDemuxerCacheState,
-    kPausedForCache, kEofReached, kVideoParams, kVid};
+    kPausedForCache, kEofReached, kVideoParams, kVid, kFrameDropCount, kDecoderFrameDropCount};
 
 // Keys of the maps those properties return.
 inline constexpr const char* kCacheEndKey = "cache-end";

@@ -1,6 +1,7 @@
 #include "runtime/stream/VideoSurface.h"
 
 #include "runtime/mpv/MpvCore.h"
+#include "runtime/mpv/MpvNames.h"
 
 #include <QFile>
 #include <QPaintEvent>
@@ -15,6 +16,7 @@ namespace runtime {
 namespace {
 
 constexpr qsizetype kAlignment = 64;  // what libmpv's software renderer wants for its fast paths
+constexpr qint64 kReportEvery = 30;   // frames between two reports for the benchmark
 
 // Milliseconds since this process started, from the kernel's own start time for it.
 qint64 msSinceProcessStart()
@@ -76,6 +78,12 @@ void VideoSurface::renderFrom(MpvCore& core)
         m_firstFrameMs = msSinceProcessStart();
         if (m_reportFrames)
             std::fprintf(stderr, "quorvel: first-frame %lld\n", static_cast<long long>(m_firstFrameMs));
+    }
+    if (m_reportFrames && m_framesShown % kReportEvery == 0) {
+        const qint64 dropped = core.value(mpvname::kFrameDropCount).toLongLong() +
+                               core.value(mpvname::kDecoderFrameDropCount).toLongLong();
+        std::fprintf(stderr, "quorvel: frames %lld dropped %lld\n", static_cast<long long>(m_framesShown),
+                     static_cast<long long>(dropped));
     }
     update();
 }
