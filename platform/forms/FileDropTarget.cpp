@@ -12,7 +12,9 @@ namespace platform::forms {
 void DragAcceptFiles(Form& form, bool accept) {
     QWidget* window = form.widget();
     if (!window) return;
-    auto* target = window->findChild<FileDropTarget*>(QString(), Qt::FindDirectChildrenOnly);
+    FileDropTarget* target = nullptr;
+    for (QObject* child : window->children())
+        if (auto* candidate = dynamic_cast<FileDropTarget*>(child)) target = candidate;
     window->setAcceptDrops(accept);
     if (accept && !target) window->installEventFilter(new FileDropTarget(window));
     if (!accept) delete target;

@@ -36,7 +36,9 @@ bool dragEnter(QWidget* window, const QMimeData& data) {
     return enter.isAccepted() && move.isAccepted() && enter.dropAction() == Qt::CopyAction;
 }
 
+// A whole drag: it enters, moves and is let go; Qt delivers the drop only after the enter.
 bool drop(QWidget* window, const QMimeData& data) {
+    dragEnter(window, data);
     QDropEvent event(QPointF(50, 130), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
     return event.isAccepted() && event.dropAction() == Qt::CopyAction;
@@ -113,6 +115,7 @@ private Q_SLOTS:
     void aDropWhilePlayingReplacesThePlayer() {
         const auto first = dragOf(uriList({testing::mediaPath(QStringLiteral("long.flv"))}));
         QVERIFY(drop(m_form->form.widget(), *first));
+        QCoreApplication::processEvents();  // the movie starts once the drop is over
         QPointer<QWidget> playing = m_form->ctrl->widget();
         const auto second = dragOf(uriList({testing::mediaPath(QStringLiteral("h263_mp3.flv"))}));
         QVERIFY(drop(m_form->form.widget(), *second));
@@ -180,9 +183,9 @@ private Q_SLOTS:
         for (QEvent* event : std::initializer_list<QEvent*>{&key, &press, &custom, &resize}) {
             probe.seen.clear();
             QCoreApplication::sendEvent(window, event);
-            QCOMPARE(probe.seen.size(), 1);
-            QCOMPARE(probe.seen.constFirst().first, event);
-            QCOMPARE(probe.seen.constFirst().second, event->type());
+            // Qt may send companions of its own (a shortcut check before a key); the event itself
+            // arrives once, as it was sent.
+            QCOMPARE(probe.seen.count({event, event->type()}), 1);
         }
 
         // The drop reaches the window too, after the file has been loaded.
@@ -190,8 +193,9 @@ private Q_SLOTS:
         const auto data = dragOf(uriList({clip}));
         probe.seen.clear();
         QVERIFY(drop(window, *data));
-        QCOMPARE(probe.seen.size(), 1);
-        QCOMPARE(probe.seen.constFirst().second, QEvent::Drop);
+        const auto drops = std::count_if(probe.seen.cbegin(), probe.seen.cend(),
+                                         [](const auto& seen) { return seen.second == QEvent::Drop; });
+        QCOMPARE(drops, 1);
         QCOMPARE(probe.loadedWhenDropArrived, clip);
 
         // A close still goes to the window and runs the unload.
