@@ -12,23 +12,24 @@
 #include "platform/registry/Registry.h"
 #include "platform/registry/RegistryStore.h"
 #include "platform/registry/SystemInformation.h"
+#include "intake/Module1.h"
+#include "intake/OpenFileDialog.h"
 #include "player/Form1.h"
 #include "player/movie/MediaPlayer.h"
 #include "shell/AssociationCheckBox.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/stream/MpvStream.h"
+#include "runtime/mpv/MpvLocale.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QStandardPaths>
 
-#include <clocale>
 #include <optional>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // libmpv needs the C numeric locale, which QApplication has just replaced.
-    std::setlocale(LC_NUMERIC, "C");
+    runtime::prepareMpvLocale();
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setQuitOnLastWindowClosed(true);
 
@@ -61,6 +62,12 @@ int main(int argc, char** argv) {
     shell::AssociationCheckBox association(form1.Check1, settings, registry, desktop,
                                            QApplication::applicationDirPath());
     form1.Check1.Click = [&] { association.Check1_Click(); };
+
+    intake::Module1 module1(form1);
+    form1.EnableFileDrop = [&](platform::forms::Form& form) { module1.EnableFileDrop(form); };
+    form1.DisableFileDrop = [&](platform::forms::Form& form) { module1.DisableFileDrop(form); };
+    intake::OpenFileDialog openFile(form1);
+    form1.OpenFile.Click = [&] { openFile.OpenFile_Click(); };
 
     platform::DesktopShellLauncher launcher;
     platform::forms::QtMessageBoxes messages;
