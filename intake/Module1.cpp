@@ -23,10 +23,13 @@ void Module1::DisableFileDrop(platform::forms::Form& form) {
 }
 
 void Module1::Hook(platform::forms::Form& form) {
-    m_prevWndProc = std::make_unique<platform::forms::WindowProcedure>(form, [this](QEvent& event) { WindowProc(event); });
+    m_prevWndProc = std::make_unique<platform::forms::WindowProcedure>(
+        form, [this](QEvent& event) { WindowProc(event); });
 }
 
-void Module1::Unhook(platform::forms::Form&) { m_prevWndProc.reset(); }
+void Module1::Unhook(platform::forms::Form&) {
+    m_prevWndProc.reset();
+}
 
 void Module1::WindowProc(QEvent& event) {
     if (event.type() != QEvent::Drop) return;

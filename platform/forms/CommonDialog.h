@@ -12,9 +12,9 @@ class Form;
 // What an Open dialog is asked and answers; behind a seam so tests can answer it.
 struct OpenFileRequest {
     QWidget* owner = nullptr;
-    QString fileName;          // shown pre-filled
-    QStringList nameFilters;   // Qt form: "description (patterns)"
-    QString defaultSuffix;     // appended to a typed name without extension
+    QString fileName;         // shown pre-filled
+    QStringList nameFilters;  // Qt form: "description (patterns)"
+    QString defaultSuffix;    // appended to a typed name without extension
 };
 
 class FileDialogs {

@@ -7,9 +7,9 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace platform::forms {
 namespace {
@@ -47,7 +47,8 @@ QString DroppedFileNames::linkTo(const QByteArray& nativePath, QString* error) {
         // mkdtemp: a new folder only we can enter, so nobody can swap a link under the player.
         m_links = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quorvel-drop-XXXXXX"));
         if (!m_links->isValid()) {
-            if (error) *error = QStringLiteral("no private folder for dropped names: ") + m_links->errorString();
+            if (error)
+                *error = QStringLiteral("no private folder for dropped names: ") + m_links->errorString();
             m_links.reset();
             return QString();
         }
@@ -64,7 +65,9 @@ QString DroppedFileNames::linkTo(const QByteArray& nativePath, QString* error) {
         return QString();
     }
     if (::symlink(nativePath.constData(), QFile::encodeName(link).constData()) != 0) {
-        if (error) *error = QStringLiteral("cannot link %1: %2").arg(link, QString::fromLocal8Bit(std::strerror(errno)));
+        if (error)
+            *error =
+                QStringLiteral("cannot link %1: %2").arg(link, QString::fromLocal8Bit(std::strerror(errno)));
         return QString();
     }
     return link;

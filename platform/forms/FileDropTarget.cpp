@@ -22,22 +22,22 @@ void DragAcceptFiles(Form& form, bool accept) {
 
 bool FileDropTarget::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QMimeData* data = drop->mimeData();
-        if (data && !droppedFiles(*data).isEmpty()) {
-            // Files are opened, never moved away from the file manager.
-            drop->setDropAction(Qt::CopyAction);
-            drop->accept();
-        } else {
-            drop->ignore();
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QMimeData* data = drop->mimeData();
+            if (data && !droppedFiles(*data).isEmpty()) {
+                // Files are opened, never moved away from the file manager.
+                drop->setDropAction(Qt::CopyAction);
+                drop->accept();
+            } else {
+                drop->ignore();
+            }
+            break;
         }
-        break;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     return false;
 }

@@ -5,7 +5,9 @@
 namespace platform::forms {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 QByteArray trimmed(const QByteArray& line) {
     qsizetype begin = 0;

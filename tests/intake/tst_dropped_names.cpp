@@ -46,7 +46,8 @@ private Q_SLOTS:
     void namesQtCarriesArePassedAsTheyAre() {
         platform::forms::DroppedFileNames names;
         const QString longName = QLatin1Char('/') + QString(600, QLatin1Char('n')) + QStringLiteral(".flv");
-        for (const QString& path : {QStringLiteral("/tmp/фильм 東京 ☃ é.flv"), longName, QStringLiteral("/missing/x")}) {
+        for (const QString& path :
+             {QStringLiteral("/tmp/фильм 東京 ☃ é.flv"), longName, QStringLiteral("/missing/x")}) {
             QString error;
             QCOMPARE(names.pathFor(QFile::encodeName(path), &error), path);
         }

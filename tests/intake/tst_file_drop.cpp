@@ -16,7 +16,8 @@ namespace {
 
 QByteArray uriList(const QStringList& paths) {
     QByteArray list;
-    for (const QString& path : paths) list += "file://" + QFile::encodeName(path).toPercentEncoding("/") + "\r\n";
+    for (const QString& path : paths)
+        list += "file://" + QFile::encodeName(path).toPercentEncoding("/") + "\r\n";
     return list;
 }
 
@@ -27,11 +28,11 @@ std::unique_ptr<QMimeData> dragOf(const QByteArray& list) {
 }
 
 bool dragEnter(QWidget* window, const QMimeData& data) {
-    QDragEnterEvent enter(QPoint(40, 120), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data, Qt::LeftButton,
-                          Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(40, 120), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                          Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &enter);
-    QDragMoveEvent move(QPoint(50, 130), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data, Qt::LeftButton,
-                        Qt::NoModifier);
+    QDragMoveEvent move(QPoint(50, 130), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                        Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &move);
     return enter.isAccepted() && move.isAccepted() && enter.dropAction() == Qt::CopyAction;
 }
@@ -39,7 +40,8 @@ bool dragEnter(QWidget* window, const QMimeData& data) {
 // A whole drag: it enters, moves and is let go; Qt delivers the drop only after the enter.
 bool drop(QWidget* window, const QMimeData& data) {
     dragEnter(window, data);
-    QDropEvent event(QPointF(50, 130), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent event(QPointF(50, 130), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
     return event.isAccepted() && event.dropAction() == Qt::CopyAction;
 }
@@ -124,8 +126,9 @@ private Q_SLOTS:
     }
 
     void commentsAndOtherAddressesAreSkipped() {
-        const auto data = dragOf("# from a browser\r\nhttp://example.org/a.flv\r\n\r\nfile://localhost" +
-                                 QFile::encodeName(testing::mediaPath(QStringLiteral("h264_aac.flv"))) + "\r\n");
+        const auto data =
+            dragOf("# from a browser\r\nhttp://example.org/a.flv\r\n\r\nfile://localhost" +
+                   QFile::encodeName(testing::mediaPath(QStringLiteral("h264_aac.flv"))) + "\r\n");
         QVERIFY(dragEnter(m_form->form.widget(), *data));
         QVERIFY(drop(m_form->form.widget(), *data));
         QCOMPARE(m_form->currentflv, testing::mediaPath(QStringLiteral("h264_aac.flv")));
@@ -159,7 +162,8 @@ private Q_SLOTS:
         ::close(fd);
         const auto data = dragOf("file://" + original.toPercentEncoding("/") + "\r\n");
         QVERIFY(drop(m_form->form.widget(), *data));
-        struct stat dropped {}, real {};
+        struct stat dropped {
+        }, real{};
         QCOMPARE(::stat(QFile::encodeName(fileVariable(m_form->ctrl)).constData(), &dropped), 0);
         QCOMPARE(::stat(original.constData(), &real), 0);
         QCOMPARE(dropped.st_ino, real.st_ino);
@@ -176,8 +180,8 @@ private Q_SLOTS:
         m_module->Hook(m_form->form);
 
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QEvent custom(QEvent::Type(QEvent::User + 7));
         QResizeEvent resize(QSize(400, 300), window->size());
         for (QEvent* event : std::initializer_list<QEvent*>{&key, &press, &custom, &resize}) {

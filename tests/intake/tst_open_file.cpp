@@ -45,7 +45,8 @@ private Q_SLOTS:
     }
 
     void theLastChoiceIsPrefilledAndACancelChangesNothing() {
-        m_world->fileDialogs.answers = {QStringLiteral("/films/one.flv"), QString(), QStringLiteral("/films/two.flv")};
+        m_world->fileDialogs.answers = {QStringLiteral("/films/one.flv"), QString(),
+                                        QStringLiteral("/films/two.flv")};
         m_form->OpenFile.performClick();
         platform::forms::ExtenderControl* playing = m_form->ctrl;
         const QString caption = m_form->form.Caption();
@@ -77,11 +78,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("ours") << QStringLiteral("Fichier vidéo Flash (*.flv)|*.flv")
                               << QStringList{QStringLiteral("Fichier vidéo Flash (*.flv)")};
-        QTest::newRow("patterns added") << QStringLiteral("Vidéos|*.flv;*.f4v|Tout|*.*")
-                                        << QStringList{QStringLiteral("Vidéos (*.flv *.f4v)"), QStringLiteral("Tout (*.*)")};
+        QTest::newRow("patterns added")
+            << QStringLiteral("Vidéos|*.flv;*.f4v|Tout|*.*")
+            << QStringList{QStringLiteral("Vidéos (*.flv *.f4v)"), QStringLiteral("Tout (*.*)")};
         // Qt filters by the parentheses ending an entry, so these must be the real patterns.
-        QTest::newRow("other parentheses") << QStringLiteral("Film (court)|*.flv")
-                                           << QStringList{QStringLiteral("Film (court) (*.flv)")};
+        QTest::newRow("other parentheses")
+            << QStringLiteral("Film (court)|*.flv") << QStringList{QStringLiteral("Film (court) (*.flv)")};
         QTest::newRow("description without pattern") << QStringLiteral("Seul") << QStringList{};
         QTest::newRow("empty") << QString() << QStringList{};
     }
@@ -105,7 +107,7 @@ private Q_SLOTS:
             filters = dialog.nameFilters();
             prefilled = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("typed"));
-            dialog.accept();
+            static_cast<QDialog&>(dialog).accept();  // as the Open button does
         });
         dlg.ShowOpen();
         QCOMPARE(filters, QStringList{QStringLiteral("Fichier vidéo Flash (*.flv)")});

@@ -15,7 +15,8 @@ namespace {
 // Stands in for the player movie's code so a test can make the real control raise its events.
 class NotifyingProgram : public runtime::MovieProgram {
 public:
-    NotifyingProgram(runtime::MovieHost& host, QList<runtime::MovieHost*>& running) : m_host(host), m_running(running) {
+    NotifyingProgram(runtime::MovieHost& host, QList<runtime::MovieHost*>& running)
+        : m_host(host), m_running(running) {
         m_running.append(&m_host);
     }
     ~NotifyingProgram() override { m_running.removeAll(&m_host); }
@@ -28,8 +29,8 @@ private:
 EventInfo controlEvent(const QString& name, const QVariantList& values) {
     EventInfo info{name, {}};
     for (qsizetype i = 0; i < values.size(); ++i)
-        info.EventParameters.append(EventParameter{i == 0 ? QStringLiteral("command") : QStringLiteral("args"),
-                                                   values.at(i)});
+        info.EventParameters.append(
+            EventParameter{i == 0 ? QStringLiteral("command") : QStringLiteral("args"), values.at(i)});
     return info;
 }
 
@@ -72,7 +73,8 @@ private Q_SLOTS:
         QTest::newRow("play") << fs << QVariantList{QStringLiteral("play"), QString()} << paused << playing;
         QTest::newRow("pause") << fs << QVariantList{QStringLiteral("pause"), QString()} << playing << paused;
         QTest::newRow("play again") << fs << QVariantList{QStringLiteral("play")} << playing << playing;
-        QTest::newRow("arguments ignored") << fs << QVariantList{QStringLiteral("pause"), QStringLiteral("play")} << playing << paused;
+        QTest::newRow("arguments ignored")
+            << fs << QVariantList{QStringLiteral("pause"), QStringLiteral("play")} << playing << paused;
         QTest::newRow("capital") << fs << QVariantList{QStringLiteral("Play")} << paused << paused;
         QTest::newRow("all capitals") << fs << QVariantList{QStringLiteral("PAUSE")} << playing << playing;
         QTest::newRow("leading blank") << fs << QVariantList{QStringLiteral(" play")} << paused << paused;
@@ -80,12 +82,12 @@ private Q_SLOTS:
         QTest::newRow("other command") << fs << QVariantList{QStringLiteral("stop")} << playing << playing;
         QTest::newRow("empty command") << fs << QVariantList{QString()} << paused << paused;
         QTest::newRow("no parameters") << fs << QVariantList{} << playing << playing;
-        QTest::newRow("event name in lower case") << QStringLiteral("fscommand") << QVariantList{QStringLiteral("play")}
-                                                  << paused << paused;
-        QTest::newRow("event name with a blank") << QStringLiteral("FSCommand ") << QVariantList{QStringLiteral("pause")}
-                                                 << playing << playing;
-        QTest::newRow("other event") << QStringLiteral("OnProgress") << QVariantList{QStringLiteral("play")} << paused
-                                     << paused;
+        QTest::newRow("event name in lower case")
+            << QStringLiteral("fscommand") << QVariantList{QStringLiteral("play")} << paused << paused;
+        QTest::newRow("event name with a blank")
+            << QStringLiteral("FSCommand ") << QVariantList{QStringLiteral("pause")} << playing << playing;
+        QTest::newRow("other event") << QStringLiteral("OnProgress") << QVariantList{QStringLiteral("play")}
+                                     << paused << paused;
     }
     void eventsAndCommands() {
         QFETCH(QString, name);
