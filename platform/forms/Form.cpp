@@ -181,10 +181,14 @@ bool Form::StartSystemMove() {
 }
 
 void Form::setWindowSystemFullScreen(bool fullScreen) {
-    if (fullScreen)
+    if (fullScreen) {
         m_widget->showFullScreen();
-    else
-        m_widget->showNormal();
+        return;
+    }
+    m_widget->showNormal();
+    // Sizes set by code while the window system held the window take effect now.
+    m_widget->resize(int(std::lround(m_width / m_screen.TwipsPerPixelX())),
+                     int(std::lround(m_height / m_screen.TwipsPerPixelY())));
 }
 
 }  // namespace platform::forms

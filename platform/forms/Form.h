@@ -77,7 +77,8 @@ public:
 
     // Starts the window system's own move of the window while a button is held.
     bool StartSystemMove();
-    // Asks the window system to show the window over the whole screen, or not.
+    // Asks the window system to show the window over the whole screen, or not. Leaving gives
+    // the window the form's Width and Height, so sizes set by code meanwhile take effect.
     void setWindowSystemFullScreen(bool fullScreen);
 
     std::function<void()> Resize;
