@@ -47,7 +47,10 @@ void FullScreen::fullscreen_Click() {
     form.setWidth(float(screenWidth) * screen.TwipsPerPixelX());
     form.setHeight(float(screenHeight) * screen.TwipsPerPixelY());
     // Where the window cannot be placed by the program, the window system covers the screen.
-    if (!m_windowSystemPlacesWindows) form.setWindowSystemFullScreen(true);
+    if (!m_windowSystemPlacesWindows) {
+        form.setWindowSystemFullScreen(true);
+        m_windowSystemFullScreen = true;
+    }
     w.Picture1.setVisible(false);
     w.Picture3.setVisible(false);
     ctrl.setTop(0);
@@ -63,7 +66,7 @@ void FullScreen::restorepic_Click() {
     auto& form = w.form;
     auto& ctrl = player(w);
     m_mode.fullScreen = false;
-    if (!m_windowSystemPlacesWindows) form.setWindowSystemFullScreen(false);
+    leaveWindowSystemFullScreen();
 
     form.setWidth(float(m_savedwidth));
     form.setHeight(float(m_savedheight));
@@ -77,6 +80,16 @@ void FullScreen::restorepic_Click() {
     w.Picture4.setLeft(form.Width() - w.Picture4.Width());
     ctrl.setTop(kTopBand);
     w.restorepic.setVisible(false);
+}
+
+void FullScreen::releaseWindowSystemAfterLoad() {
+    if (m_windowSystemFullScreen && !playerCoversWindow(m_window, m_mode)) leaveWindowSystemFullScreen();
+}
+
+void FullScreen::leaveWindowSystemFullScreen() {
+    if (!m_windowSystemFullScreen) return;
+    m_windowSystemFullScreen = false;
+    m_window.form.setWindowSystemFullScreen(false);
 }
 
 }  // namespace frame

@@ -24,14 +24,21 @@ public:
 
     void fullscreen_Click();
     void restorepic_Click();
+    // On each tick of the size guard, before it: a file loaded in full-screen mode puts the
+    // window back to a small size; where the window system holds the window full screen, it
+    // is asked to let go so that the small size shows. The mode itself stays on.
+    void releaseWindowSystemAfterLoad();
 
     std::int32_t savedWidth() const { return m_savedwidth; }
     std::int32_t savedHeight() const { return m_savedheight; }
 
 private:
+    void leaveWindowSystemFullScreen();
+
     player::Form1& m_window;
     ScreenMode& m_mode;
     bool m_windowSystemPlacesWindows;
+    bool m_windowSystemFullScreen = false;
     std::int32_t m_savedwidth = 0;
     std::int32_t m_savedheight = 0;
 };

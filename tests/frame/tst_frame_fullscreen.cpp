@@ -162,6 +162,30 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(f.ctrl->Height(), 3900.0f, 20000);
     }
 
+    void loadInWindowSystemFullScreenShowsTheSmallWindow() {
+        TestWorld world;
+        player::Form1 f(world.services());
+        Ends ends;
+        frame::WindowFrame frame(f, seams(ends, {}, false));
+        loadAndSize(f, 6000, 5010);
+        f.fullscreen.performClick();
+        QVERIFY(f.form.widget()->isFullScreen());
+        f.GotADrop(testing::mediaPath(QStringLiteral("h263_mp3.flv")));
+        // The window system lets go of the window, which shows at the small size raised to the
+        // minimum, while the mode stays on.
+        QTRY_VERIFY_WITH_TIMEOUT(!f.form.widget()->isFullScreen(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.form.widget()->size(), QSize(320, 334), 20000);
+        QCOMPARE(f.form.Width(), 4800.0f);
+        QCOMPARE(f.form.Height(), 5010.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(f.ctrl->Height(), 3900.0f, 20000);
+        QVERIFY(f.restorepic.Visible());
+        QVERIFY(frame.mode().fullScreen);
+
+        f.restorepic.performClick();
+        QTRY_COMPARE_WITH_TIMEOUT(f.form.widget()->size(), QSize(400, 334), 20000);
+        verifyWindowed(f);
+    }
+
     void quitUnloadsOnceAndEnds() {
         TestWorld world;
         player::Form1 f(world.services());
