@@ -1,0 +1,113 @@
+// The player movie end to end: the main window loads a file, the movie plays it through the
+// real stream and tells the window "play" and "pause".
+#include "player/Form1.h"
+#include "player/movie/views/DisplayScaling.h"
+#include "runtime/component/PlayerControl.h"
+#include "runtime/component/Stage.h"
+#include "support/TestServices.h"
+
+#include <QProcess>
+#include <QWidget>
+#include <QtTest>
+
+using testing::TestWorld;
+
+namespace {
+
+constexpr int kWait = 20000;
+
+QWidget* stageRoot(const player::Form1& f) {
+    auto* control = dynamic_cast<runtime::PlayerControl*>(f.ctrl);
+    return control && control->stageObject() ? control->stageObject()->root() : nullptr;
+}
+
+template <typename T = QWidget>
+T* clip(const player::Form1& f, const QString& name) {
+    QWidget* root = stageRoot(f);
+    return root ? root->findChild<T*>(name) : nullptr;
+}
+
+QString chain(QWidget* w) {
+    QString s;
+    for (; w; w = w->parentWidget()) s += QStringLiteral(" %1:%2/%3").arg(w->objectName()).arg(w->isVisible()).arg(w->isHidden());
+    return s;
+}
+
+}  // namespace
+
+class MoviePlayback : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void playsThenPausesAtTheEnd_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("h263+mp3") << "h263_mp3.flv" << true;
+        QTest::newRow("h264+aac") << "h264_aac.flv" << true;
+        QTest::newRow("sound only") << "audio_only.flv" << false;
+    }
+    void playsThenPausesAtTheEnd() {
+        QFETCH(QString, file);
+        QFETCH(bool, picture);
+        TestWorld world;
+        player::Form1 f(world.services());
+        f.Form_Load();
+        f.form.Show();
+        f.GotADrop(testing::mediaPath(file));
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- Lecture"), kWait);
+        QWidget* video = clip(f, QStringLiteral("video"));
+        QVERIFY(video);
+        if (picture) {
+            // The picture keeps its proportions inside the display, above the control bar.
+            QWidget* display = clip(f, QStringLiteral("display"));
+            QTRY_VERIFY2_WITH_TIMEOUT(video->isVisible() && video->width() < display->width() + 1,
+                                      qPrintable(QStringLiteral("video %1,%2 %3x%4 in display %5x%6 stage %7x%8")
+                                                     .arg(video->x()).arg(video->y()).arg(video->width()).arg(video->height())
+                                                     .arg(display->width()).arg(display->height())
+                                                     .arg(stageRoot(f)->width()).arg(stageRoot(f)->height()) + chain(video)),
+                                      kWait);
+            QCOMPARE(display->height(), stageRoot(f)->height() - 20);
+            QCOMPARE(video->height(), display->height());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- En pause"), kWait);
+        QVERIFY(!video->isVisible());
+    }
+
+    void fileWithoutDurationStillPlaysToItsEnd() {
+        const QString path = QDir::tempPath() + QStringLiteral("/noduration.flv");
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"),
+                     {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                      QStringLiteral("-y"), QStringLiteral("-i"), testing::mediaPath(QStringLiteral("h263_mp3.flv")),
+                      QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-flvflags"),
+                      QStringLiteral("no_duration_filesize"), path});
+        QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+        TestWorld world;
+        player::Form1 f(world.services());
+        f.Form_Load();
+        f.GotADrop(path);
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- Lecture"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- En pause"), kWait);
+    }
+
+    void unplayableFilesEndQuietly_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("missing") << "missing.flv";
+        QTest::newRow("empty") << "zero.flv";
+        QTest::newRow("truncated") << "truncated.flv";
+        QTest::newRow("text") << "text.flv";
+    }
+    void unplayableFilesEndQuietly() {
+        QFETCH(QString, file);
+        TestWorld world;
+        player::Form1 f(world.services());
+        f.Form_Load();
+        f.GotADrop(testing::mediaPath(file));
+        // Started, then back to standing paused once the file turns out unplayable.
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- Lecture"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- En pause"), kWait);
+        QVERIFY(!clip(f, QStringLiteral("video"))->isVisible());
+    }
+};
+
+QTEST_MAIN(MoviePlayback)
+#include "tst_movie_playback.moc"
