@@ -5,7 +5,8 @@
 
 namespace frame {
 
-FrameButtons::FrameButtons(player::Form1& window, std::function<void()> showAbout, std::function<void()> endProgram)
+FrameButtons::FrameButtons(player::Form1& window, std::function<void()> showAbout,
+                           std::function<void()> endProgram)
     : m_window(window), m_showAbout(std::move(showAbout)), m_endProgram(std::move(endProgram)) {
     m_window.Picture2.Click = [this] { Picture2_Click(); };
     m_window.Picture4.Click = [this] { Picture4_Click(); };

@@ -35,7 +35,8 @@ void Layout::Form_Resize() {
     skipOnError([&] { w.resizepic.setTop(form.Height() - w.resizepic.Height()); });
     skipOnError([&] { w.Picture3.setTop(form.Height() - w.Picture3.Height()); });
     skipOnError([&] { w.Picture4.setLeft(form.Width() - w.Picture4.Width()); });
-    skipOnError([&] { w.Picture2.setLeft(form.Width() - w.Picture4.Width() - w.Picture2.Width() - kButtonGap); });
+    skipOnError(
+        [&] { w.Picture2.setLeft(form.Width() - w.Picture4.Width() - w.Picture2.Width() - kButtonGap); });
     skipOnError([&] { w.Picture2.setTop(w.Picture4.Top()); });
     fitPlayer(w, m_mode);
     skipOnError([&] { w.status.setLeft(w.Picture2.Left() - w.status.Width() - kButtonGap); });

@@ -29,7 +29,9 @@ ResizeGrip::~ResizeGrip() {
     grip.MouseUp = nullptr;
 }
 
-void ResizeGrip::resizepic_MouseDown(const MouseEvent&) { m_resizing = 1; }
+void ResizeGrip::resizepic_MouseDown(const MouseEvent&) {
+    m_resizing = 1;
+}
 
 void ResizeGrip::resizepic_MouseMove(const MouseEvent& event) {
     if (m_resizing != 1) return;
@@ -40,6 +42,8 @@ void ResizeGrip::resizepic_MouseMove(const MouseEvent& event) {
     skipOnError([&] { form.setHeight(positive(form.Height() + event.Y)); });
 }
 
-void ResizeGrip::resizepic_MouseUp(const MouseEvent&) { m_resizing = 0; }
+void ResizeGrip::resizepic_MouseUp(const MouseEvent&) {
+    m_resizing = 0;
+}
 
 }  // namespace frame

@@ -13,7 +13,8 @@ std::int32_t toLong(double value) {
     const double fraction = value - lower;
     double rounded = fraction > 0.5 ? lower + 1 : lower;
     if (fraction == 0.5 && std::fmod(lower, 2.0) != 0) rounded = lower + 1;
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
         throw std::range_error("value does not fit in 32 bits");
     return static_cast<std::int32_t>(rounded);
 }

@@ -200,7 +200,8 @@ private Q_SLOTS:
         // Quit works in full-screen mode, without leaving it first.
         f.Picture4.performClick();
         QCOMPARE(world.settings.saves, 1);
-        QCOMPARE(world.settings.values.value(QStringLiteral("Quorvel/Settings/AssociateFLV")), QStringLiteral("1"));
+        QCOMPARE(world.settings.values.value(QStringLiteral("Quorvel/Settings/AssociateFLV")),
+                 QStringLiteral("1"));
         QVERIFY(!QFileInfo::exists(movie));
         QCOMPARE(ends.count, 1);
         // The window closing on the way out does not run the unload again.
@@ -216,7 +217,8 @@ private Q_SLOTS:
         bool raisedWhileOpen = false;
         auto about = [&] {
             ++shown;
-            platform::forms::Form box(QStringLiteral("frmAbout"), platform::forms::FormKind::FixedDialog, world.screen);
+            platform::forms::Form box(QStringLiteral("frmAbout"), platform::forms::FormKind::FixedDialog,
+                                      world.screen);
             QTimer poll;
             QObject::connect(&poll, &QTimer::timeout, [&] {
                 if (f.form.Height() != 5010.0f) return;

@@ -16,7 +16,8 @@ const QPoint kGripOrigin(1, 1);
 // A loaded window at its minimum size, shown, with the layout, the grip and a move that only
 // counts its starts.
 struct LoadedWindow {
-    LoadedWindow() : f(world.services()), layout(f, mode), grip(f), move(f, [this] { return ++moves, false; }) {
+    LoadedWindow()
+        : f(world.services()), layout(f, mode), grip(f), move(f, [this] { return ++moves, false; }) {
         f.Form_Load();
         f.GotADrop(QStringLiteral("/nonexistent/clip.flv"));
         f.form.Show();
