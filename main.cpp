@@ -23,6 +23,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStandardPaths>
 
 #include <optional>
@@ -30,6 +33,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
+    // The interface is French: the system dialogs (Open, message boxes) speak it too.
+    QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setQuitOnLastWindowClosed(true);
 

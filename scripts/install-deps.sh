@@ -3,7 +3,7 @@
 set -eu
 packages=(
   build-essential cmake ninja-build pkg-config ccache git
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-translations-l10n
   libmpv-dev zlib1g-dev
   ffmpeg mpv
   xvfb xauth x11-utils imagemagick xdotool
