@@ -1,5 +1,6 @@
 // The display, keyboard and callback views, driven through the updates they listen to.
 #include "player/movie/core/ConfigReader.h"
+#include "player/movie/models/ImageModel.h"
 #include "player/movie/views/CallbackView.h"
 #include "player/movie/views/DisplayClip.h"
 #include "player/movie/views/DisplayScaling.h"
@@ -175,6 +176,36 @@ private Q_SLOTS:
         seen.sort();
         QCOMPARE(seen.at(0), QStringLiteral("GET /cb?site=1&file=%2Ffilms%2Fclip%201%26x.flv&title=%C3%89t%C3%A9&id=1&state=end HTTP/1.1"));
         QVERIFY(seen.at(1).contains(QStringLiteral("&state=start ")));
+    }
+
+    void pictureRotatesInAPlaylistOnly() {
+        const QString path = QDir::tempPath() + QStringLiteral("/picture.png");
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(path));
+        Views v(Vars{{"rotatetime", "2"}});
+        QLabel image;
+        movie::ImageModel model(v.config, &image, nullptr);
+        QSignalSpy size(&model, &movie::MediaModel::size);
+        QSignalSpy completed(&model, &movie::MediaModel::completed);
+        movie::FeedItem item;
+        item.file = path;
+        model.setItem(item);
+        model.setPlaylistLength(2);
+        model.start(std::nullopt);
+        QCOMPARE(size.size(), 1);
+        QCOMPARE(size.first().at(0).toDouble(), 40.0);
+        model.tick();
+        QVERIFY(completed.isEmpty());
+        model.tick();
+        QCOMPARE(completed.size(), 1);
+        QCOMPARE(completed.first().at(0).toBool(), false);
+
+        item.file = QDir::tempPath() + QStringLiteral("/missing.png");
+        model.setItem(item);
+        model.start(std::nullopt);
+        QCOMPARE(completed.size(), 2);
+        QCOMPARE(completed.last().at(0).toBool(), true);
     }
 
     void callbackRefusesOtherSchemes() {

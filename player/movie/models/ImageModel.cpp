@@ -53,7 +53,6 @@ void ImageModel::start(std::optional<double>) {
         return;
     }
     if (m_image) m_image->show();
-    m_state = 2;
     Q_EMIT state(2);
     if (m_playlistLength > 1) m_rotation.start();
 }
@@ -63,7 +62,6 @@ void ImageModel::pause(std::optional<double>) {
     m_rotation.stop();
     // A paused picture is still shown, as a paused video shows its frame.
     if (m_loadedFile != m_item.file && !m_reply) return loadPicture();
-    m_state = 0;
     Q_EMIT state(0);
 }
 
@@ -86,7 +84,6 @@ void ImageModel::tick() {
     if (m_elapsed < rotate) return;
     m_rotation.stop();
     m_elapsed = 0;
-    m_state = 3;
     Q_EMIT state(3);
     Q_EMIT completed(false);
 }
@@ -95,7 +92,6 @@ QPixmap ImageModel::picture() const { return m_image ? m_image->pixmap() : QPixm
 
 void ImageModel::loadPicture() {
     dropReply();
-    m_state = 1;
     Q_EMIT state(1);
     Q_EMIT load(0);
     const QUrl url = QUrl::fromUserInput(m_item.file, QString(), QUrl::AssumeLocalFile);
@@ -138,13 +134,11 @@ void ImageModel::pictureArrived(const QByteArray& data) {
     if (m_started) {
         start(std::nullopt);
     } else {
-        m_state = 0;
         Q_EMIT state(0);
     }
 }
 
 void ImageModel::fail() {
-    m_state = 3;
     Q_EMIT state(3);
     Q_EMIT completed(true);
 }

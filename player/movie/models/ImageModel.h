@@ -47,7 +47,6 @@ private:
     FeedItem m_item;
     QString m_loadedFile;
     double m_elapsed = 0;
-    int m_state = 0;
     bool m_started = false;
     qsizetype m_playlistLength = 1;
     QTimer m_rotation;
