@@ -1,9 +1,9 @@
-#include "platform/url/UrlQuery.h"
+#include "player/movie/config/UrlEscape.h"
 
-#include <QByteArray>
 #include <QStringDecoder>
 
-namespace platform {
+namespace movie {
+
 namespace {
 
 int hexValue(QChar c) {
@@ -14,71 +14,108 @@ int hexValue(QChar c) {
     return -1;
 }
 
-bool keptAsIs(char16_t u) {
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' ||
-           u == '_' || u == '.' || u == '~' || u == '/' || u == ':' || u == ',' || u == ';' || u == '@' ||
-           u == '!' || u == '$' || u == '\'' || u == '(' || u == ')' || u == '*';
+// The byte of an escape starting at index i, or -1 when there is no complete escape there.
+int escapedByteAt(const QString& text, qsizetype i) {
+    if (i + 2 >= text.size() || text.at(i) != u'%') return -1;
+    const int high = hexValue(text.at(i + 1));
+    const int low = hexValue(text.at(i + 2));
+    if (high < 0 || low < 0) return -1;
+    return high * 16 + low;
 }
 
-// Decoded bytes as text: UTF-8 where they are UTF-8, Latin-1 otherwise.
-QString bytesToText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return QString::fromLatin1(bytes);
+// Length of the valid UTF-8 sequence starting at bytes[i], or 0 when there is none.
+qsizetype utf8SequenceAt(const QByteArray& bytes, qsizetype i) {
+    for (qsizetype length = 1; length <= 4 && i + length <= bytes.size(); ++length) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(QByteArrayView(bytes).sliced(i, length));
+        if (!utf8.hasError() && !decoded.isEmpty()) return length;
+    }
+    return 0;
+}
+
+// Valid UTF-8 sequences decode as such; any other byte is taken as Latin-1.
+QString decodeRun(const QByteArray& bytes) {
+    QString out;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype length = utf8SequenceAt(bytes, i);
+        if (length == 0) {
+            out.append(QChar(static_cast<unsigned char>(bytes.at(i))));
+            ++i;
+        } else {
+            out.append(QString::fromUtf8(bytes.constData() + i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
+bool mustEscape(char16_t c) {
+    if (c < 0x20 || c >= 0x7F) return true;
+    switch (c) {
+        case '%': case '&': case '#': case '+': case '=': case '?': case ' ':
+        case '"': case '<': case '>': case '\\': case '^': case '`':
+        case '{': case '|': case '}': case '[': case ']':
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
 
-QString unescapeQueryValue(const QString& text) {
+QString unescape(const QString& text) {
     QString out;
-    QByteArray pending;  // percent-decoded bytes waiting to be read as UTF-8
-    auto flush = [&] {
-        if (pending.isEmpty()) return;
-        out += bytesToText(pending);
-        pending.clear();
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('%') && i + 2 < text.size() && hexValue(text.at(i + 1)) >= 0 &&
-            hexValue(text.at(i + 2)) >= 0) {
-            pending.append(char(hexValue(text.at(i + 1)) * 16 + hexValue(text.at(i + 2))));
-            i += 2;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (escapedByteAt(text, i) < 0) {
+            out.append(text.at(i));
+            ++i;
             continue;
         }
-        flush();
-        out += c == QLatin1Char('+') ? QChar(QLatin1Char(' ')) : c;
+        QByteArray run;
+        int byte = 0;
+        while (i < text.size() && (byte = escapedByteAt(text, i)) >= 0) {
+            run.append(static_cast<char>(byte));
+            i += 3;
+        }
+        out.append(decodeRun(run));
     }
-    flush();
     return out;
 }
 
-QString escapeQueryValue(const QString& text) {
-    static const char* const hex = "0123456789ABCDEF";
+QString escapeQueryValue(const QString& value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     QString out;
-    const QByteArray utf8 = text.toUtf8();
+    out.reserve(value.size());
+    const QByteArray utf8 = value.toUtf8();
     for (const char ch : utf8) {
         const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x80 && keptAsIs(byte)) {
-            out += QLatin1Char(char(byte));
-        } else {
-            out += QLatin1Char('%');
-            out += QLatin1Char(hex[byte >> 4]);
-            out += QLatin1Char(hex[byte & 0xF]);
+        if (!mustEscape(byte)) {
+            out.append(QChar(byte));
+            continue;
         }
+        out.append(u'%');
+        out.append(QChar(kHex[byte >> 4]));
+        out.append(QChar(kHex[byte & 0x0F]));
     }
     return out;
 }
 
-QueryPairs splitQuery(const QString& query) {
-    QueryPairs pairs;
-    for (const QString& part : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
-        const qsizetype eq = part.indexOf(QLatin1Char('='));
-        const QString name = eq < 0 ? part : part.left(eq);
-        const QString value = eq < 0 ? QString() : part.mid(eq + 1);
-        pairs.append({unescapeQueryValue(name), unescapeQueryValue(value)});
+QList<QueryPair> splitQuery(const QString& query) {
+    QStringView rest(query);
+    if (rest.startsWith(u'?')) rest = rest.mid(1);
+    QList<QueryPair> pairs;
+    for (const QStringView part : rest.split(u'&', Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(u'=');
+        if (equals < 0) {
+            pairs.append({unescape(part.toString()), QString()});
+        } else {
+            pairs.append({unescape(part.left(equals).toString()), unescape(part.mid(equals + 1).toString())});
+        }
     }
     return pairs;
 }
 
-}  // namespace platform
+}  // namespace movie

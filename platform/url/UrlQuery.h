@@ -4,22 +4,23 @@
 #include <QPair>
 #include <QString>
 
-namespace platform {
+namespace movie {
 
-using QueryPairs = QList<QPair<QString, QString>>;
+// Decodes "%XX" escapes. Escaped bytes that form valid UTF-8 decode as UTF-8 and any other escaped byte
+// as Latin-1, so a path escaped by an older Latin-1 encoder still arrives readable. A "%" not followed by
+// two hexadecimal digits is kept as it is, and "+" stays "+" (the configuration is not form-encoded).
+QString unescape(const QString& text);
 
-// Percent-decoding as the player component applies it to query and FlashVars values: "%XX"
-// sequences become bytes, read as UTF-8 (bytes that are not UTF-8 are kept as Latin-1 so no
-// character is lost); "+" becomes a space; a "%" not followed by two hex digits stays as it is.
-QString unescapeQueryValue(const QString& text);
+// Escapes a value for a URL query so that unescape() gives it back unchanged: "%", "&", "#", "+", "=",
+// "?", spaces, control characters, non-ASCII (as UTF-8 escapes) and the characters a URL parser would
+// rewrite ('"', '<', '>', '\', '^', '`', '{', '|', '}', '[', ']'). "/" and ":" stay readable.
+QString escapeQueryValue(const QString& value);
 
-// Escapes a value for a query so that unescapeQueryValue gives it back exactly: everything
-// that the query syntax or the decoding would change ("%", "&", "#", "+", "=", "?", blanks,
-// control and non-ASCII characters) is percent-encoded as UTF-8; "/" and ":" stay readable.
-QString escapeQueryValue(const QString& text);
+using QueryPair = QPair<QString, QString>;
 
-// Splits "a=1&b=2" into its pairs, in order, each name and value unescaped. A pair without "="
-// has an empty value; empty pairs are skipped.
-QueryPairs splitQuery(const QString& query);
+// Splits a query ("a=1&b=2", a leading "?" allowed) into its (name, value) pairs in order: on "&", then
+// on the first "=" of each part; both sides are unescaped. Empty parts are skipped, a part without "="
+// gives an empty value.
+QList<QueryPair> splitQuery(const QString& query);
 
-}  // namespace platform
+}  // namespace movie

@@ -90,7 +90,9 @@ void Stage::connectNotify(const QMetaMethod& signal) {
 }
 
 void Stage::disconnectNotify(const QMetaMethod& signal) {
-    if (!signal.isValid() || signal == QMetaMethod::fromSignal(&Stage::enterFrame)) updateTicker();
+    // Qt calls this with its connection lock held, where isSignalConnected would deadlock: look later.
+    if (!signal.isValid() || signal == QMetaMethod::fromSignal(&Stage::enterFrame))
+        QMetaObject::invokeMethod(this, &Stage::updateTicker, Qt::QueuedConnection);
 }
 
 void Stage::updateTicker() {
