@@ -26,22 +26,26 @@ public:
     explicit ViewWorld(int width = 320, int height = 260) {
         m_root.resize(width, height);
         m_stage = std::make_unique<runtime::Stage>(&m_root, 20);
-        const QDir assets(qEnvironmentVariable("QUORVEL_SOURCE_DIR") + QStringLiteral("/player/movie/assets"));
+        const QDir assets(qEnvironmentVariable("QUORVEL_SOURCE_DIR") +
+                          QStringLiteral("/player/movie/assets"));
         for (const QString& name : assets.entryList({QStringLiteral("*.svg")})) {
             QFile file(assets.filePath(name));
             if (file.open(QIODevice::ReadOnly)) m_movie.assets.append({name, file.readAll()});
         }
         setHostConfig(width, height);
         QObject::connect(&m_requests, &movie::ViewRequests::request, &m_root,
-                         [this](const QString& name, const QVariant& argument) { sent.append({name, argument}); });
+                         [this](const QString& name, const QVariant& argument) {
+                             sent.append({name, argument});
+                         });
     }
 
     // The configuration as the player reads it for the host: no "displayheight" given.
     void setHostConfig(int width, int height) {
         const QList<QPair<QString, QString>> defaults = {
-            {"frontcolor", "0"}, {"backcolor", "16777215"}, {"lightcolor", "0"}, {"autoscroll", "false"},
-            {"largecontrols", "false"}, {"showdigits", "true"}, {"showeq", "false"}, {"showicons", "true"},
-            {"thumbsinplaylist", "false"}, {"usefullscreen", "true"}, {"volume", "80"}, {"usecaptions", "true"}};
+            {"frontcolor", "0"},       {"backcolor", "16777215"},  {"lightcolor", "0"},
+            {"autoscroll", "false"},   {"largecontrols", "false"}, {"showdigits", "true"},
+            {"showeq", "false"},       {"showicons", "true"},      {"thumbsinplaylist", "false"},
+            {"usefullscreen", "true"}, {"volume", "80"},           {"usecaptions", "true"}};
         for (const auto& [key, value] : defaults) config.set(key, value);
         config.set(QStringLiteral("width"), width);
         config.set(QStringLiteral("height"), height);

@@ -214,8 +214,10 @@ private Q_SLOTS:
         auto* bar = new ControlbarView(world.context(), &world.root());
         world.root().show();
         QVERIFY(QTest::qWaitForWindowExposed(&world.root()));
-        const QList<QPair<const char*, QString>> buttons = {{"playpause", "playpause"}, {"prev", "prev"},
-                                                            {"next", "next"},           {"fs", "fullscreen"},
+        const QList<QPair<const char*, QString>> buttons = {{"playpause", "playpause"},
+                                                            {"prev", "prev"},
+                                                            {"next", "next"},
+                                                            {"fs", "fullscreen"},
                                                             {"cc", "captions"}};
         for (const auto& [name, request] : buttons) {
             QTest::mouseClick(part(bar, name), Qt::LeftButton, {}, QPoint(8, 10));

@@ -147,7 +147,8 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("clip.srt"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1\n00:00:01,000 --> 00:00:03,000\nBonjour\n\n2\n00:00:03,000 --> 00:00:05,500\nÇa va ?\n\n");
+        file.write(
+            "1\n00:00:01,000 --> 00:00:03,000\nBonjour\n\n2\n00:00:03,000 --> 00:00:05,500\nÇa va ?\n\n");
         file.close();
 
         ViewWorld world;

@@ -41,7 +41,8 @@ void CaptionsView::relayout() {
     const int height = fullScreen ? stage.stageHeight() : int(config.number(QStringLiteral("displayheight")));
     setGeometry(0, 0, std::max(width, 0), std::max(height, 0));
     // Keep clear of a control bar that lies over the display.
-    const bool barOver = fullScreen || config.number(QStringLiteral("displayheight")) == config.number(QStringLiteral("height"));
+    const bool barOver = fullScreen || config.number(QStringLiteral("displayheight")) ==
+                                           config.number(QStringLiteral("height"));
     const int barHeight = config.isTrue(QStringLiteral("largecontrols")) ? 60 : 40;
     m_bottomMargin = barOver ? barHeight + 8 : 10;
     raise();
@@ -75,12 +76,14 @@ void CaptionsView::paintEvent(QPaintEvent*) {
     font.setBold(true);
     const QRect area = rect().adjusted(10, 10, -10, -m_bottomMargin);
     const QFontMetrics metrics(font);
-    const QRect box = metrics.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_text);
+    const QRect box =
+        metrics.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_text);
     // White letters with a dark outline read on any picture.
     painter.setFont(font);
     for (const QPoint& offset : {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1), QPoint(0, 2)}) {
         painter.setPen(QColor(0, 0, 0, 200));
-        painter.drawText(box.translated(offset), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_text);
+        painter.drawText(box.translated(offset), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
+                         m_text);
     }
     painter.setPen(Qt::white);
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_text);

@@ -14,7 +14,8 @@
 
 namespace movie {
 
-ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("controlbar"));
     readColors();
     buildParts();
@@ -32,10 +33,14 @@ ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent) : QW
     connect(&updates, &ViewUpdates::fullScreenChanged, this, &ControlbarView::relayout);
 
     ViewRequests& requests = m_context.requests;
-    connect(m_playpause, &ButtonClip::pressed, &requests, [&requests] { Q_EMIT requests.request(QStringLiteral("playpause")); });
-    connect(m_prev, &ButtonClip::pressed, &requests, [&requests] { Q_EMIT requests.request(QStringLiteral("prev")); });
-    connect(m_next, &ButtonClip::pressed, &requests, [&requests] { Q_EMIT requests.request(QStringLiteral("next")); });
-    connect(m_cc, &ButtonClip::pressed, &requests, [&requests] { Q_EMIT requests.request(QStringLiteral("captions")); });
+    connect(m_playpause, &ButtonClip::pressed, &requests,
+            [&requests] { Q_EMIT requests.request(QStringLiteral("playpause")); });
+    connect(m_prev, &ButtonClip::pressed, &requests,
+            [&requests] { Q_EMIT requests.request(QStringLiteral("prev")); });
+    connect(m_next, &ButtonClip::pressed, &requests,
+            [&requests] { Q_EMIT requests.request(QStringLiteral("next")); });
+    connect(m_cc, &ButtonClip::pressed, &requests,
+            [&requests] { Q_EMIT requests.request(QStringLiteral("captions")); });
     connect(m_fs, &ButtonClip::pressed, this, [this] {
         // The stage changes under the pointer, which then never rolls out of the button.
         m_fs->rollOut();
@@ -52,9 +57,13 @@ ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent) : QW
 
 ControlbarView::~ControlbarView() = default;
 
-bool ControlbarView::hidePending() const { return m_fader->hidePending(); }
+bool ControlbarView::hidePending() const {
+    return m_fader->hidePending();
+}
 
-double ControlbarView::barOpacity() const { return m_fader->opacity(); }
+double ControlbarView::barOpacity() const {
+    return m_fader->opacity();
+}
 
 void ControlbarView::readColors() {
     m_front = configColor(m_context.config, QStringLiteral("frontcolor"));
@@ -103,7 +112,8 @@ void ControlbarView::buildParts() {
 
     for (Clip* clip : findChildren<Clip*>()) clip->setColor(m_front);
     m_back->setColor(m_backColor);
-    for (ButtonClip* button : {m_playpause, m_prev, m_next, m_fs, m_cc, m_vol}) button->setColors(m_front, m_light);
+    for (ButtonClip* button : {m_playpause, m_prev, m_next, m_fs, m_cc, m_vol})
+        button->setColors(m_front, m_light);
 }
 
 ControlbarLayoutInput ControlbarView::layoutInput() const {

@@ -44,7 +44,8 @@ private:
     void readColors();
     ControlbarLayoutInput layoutInput() const;
     void place(QWidget* widget, double x, double y, double width, double height) const;
-    void place(QWidget* widget, const ClipPlacement& placement, double y = 0, double height = kControlbarHeight) const;
+    void place(QWidget* widget, const ClipPlacement& placement, double y = 0,
+               double height = kControlbarHeight) const;
 
     void showState(int state);
     void showTime(double elapsed, double remaining);

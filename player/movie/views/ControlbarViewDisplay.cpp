@@ -1,8 +1,8 @@
 // How the control bar shows the player's state, position, download and volume.
 #include "player/movie/core/PlayerSignals.h"
 #include "player/movie/views/ControlbarView.h"
-#include "player/movie/views/controlbar/ClockText.h"
 #include "player/movie/views/controlbar/Clips.h"
+#include "player/movie/views/controlbar/ClockText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,9 @@ namespace movie {
 namespace {
 constexpr double kVolumeLength = 20;  // the slider's length: one unit for each 5 % of volume
 
-double sane(double seconds) { return std::isfinite(seconds) && seconds > 0 ? seconds : 0; }
+double sane(double seconds) {
+    return std::isfinite(seconds) && seconds > 0 ? seconds : 0;
+}
 }  // namespace
 
 void ControlbarView::showState(int state) {
@@ -33,7 +35,8 @@ void ControlbarView::showTime(double elapsed, double remaining) {
     if (m_elapsed == 0 || m_itemLength <= 0)
         m_playedWidth = 0;
     else
-        m_playedWidth = std::clamp(std::floor(m_elapsed / m_itemLength * widths) - 2, 0.0, std::max(widths, 0.0));
+        m_playedWidth =
+            std::clamp(std::floor(m_elapsed / m_itemLength * widths) - 2, 0.0, std::max(widths, 0.0));
     // While the pointer drags the knob, the knob follows the pointer, not the clock.
     if (m_follow != Follow::Seek) m_knobX = m_playedWidth + m_layout.bar.x + 1;
     m_elpTxt->setText(clockText(m_elapsed));
@@ -50,7 +53,9 @@ void ControlbarView::showLoad(double percent) {
     placeProgress();
 }
 
-void ControlbarView::newItem() { m_wasLoaded = false; }
+void ControlbarView::newItem() {
+    m_wasLoaded = false;
+}
 
 void ControlbarView::placeProgress() {
     place(m_bck, m_layout.bck.x, 0, std::max(m_loadedWidth, 0.0), kControlbarHeight);
@@ -64,8 +69,12 @@ void ControlbarView::showVolume(int volume) {
     showVolumeMask();
 }
 
-void ControlbarView::showVolumeMask() { place(m_msk, 12, 0, m_maskWidth, kControlbarHeight); }
+void ControlbarView::showVolumeMask() {
+    place(m_msk, 12, 0, m_maskWidth, kControlbarHeight);
+}
 
-void ControlbarView::showCaptionsChoice(bool shown) { m_ccIcon->setOpacity(shown ? 1 : 0.4); }
+void ControlbarView::showCaptionsChoice(bool shown) {
+    m_ccIcon->setOpacity(shown ? 1 : 0.4);
+}
 
 }  // namespace movie

@@ -25,7 +25,8 @@ bool ControlbarView::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton && type != QEvent::MouseMove) return QWidget::eventFilter(watched, event);
+    if (mouse->button() != Qt::LeftButton && type != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
     const bool seek = watched == m_bck;
     const QPointF pointer = clipPointer(seek ? m_scrub : m_vol, watched, mouse->position());
     if (type == QEvent::MouseButtonPress)
@@ -66,7 +67,8 @@ void ControlbarView::finishFollow(const QPointF& pointer) {
     m_follow = Follow::None;
     if (follow == Follow::Seek) {
         const double widths = m_layout.barWidths;
-        const double seconds = widths > 0 ? flashRound((pointer.x() - m_layout.bar.x) / widths * m_itemLength) : 0;
+        const double seconds =
+            widths > 0 ? flashRound((pointer.x() - m_layout.bar.x) / widths * m_itemLength) : 0;
         // A release beyond either end of the bar means its start or its end.
         Q_EMIT m_context.requests.request(QStringLiteral("scrub"), std::clamp(seconds, 0.0, m_itemLength));
     } else if (follow == Follow::Volume) {

@@ -44,7 +44,8 @@ void EqualizerView::frame() {
     if (levels.size() > m_shown.size()) m_shown.resize(levels.size(), 0.0);
     bool moving = false;
     for (qsizetype i = 0; i < m_shown.size(); ++i) {
-        const double level = i < levels.size() && std::isfinite(levels.at(i)) ? std::clamp(levels.at(i), 0.0, 1.0) : 0;
+        const double level =
+            i < levels.size() && std::isfinite(levels.at(i)) ? std::clamp(levels.at(i), 0.0, 1.0) : 0;
         m_shown[i] = std::max(level, m_shown.at(i) - kFallPerFrame);
         moving = moving || m_shown.at(i) > 0;
     }
@@ -64,7 +65,8 @@ void EqualizerView::paintEvent(QPaintEvent*) {
     const double step = double(width()) / m_shown.size();
     for (qsizetype i = 0; i < m_shown.size(); ++i) {
         const double barHeight = m_shown.at(i) * height();
-        painter.fillRect(QRectF(i * step + 1, height() - barHeight, std::max(step - 2, 1.0), barHeight), m_color);
+        painter.fillRect(QRectF(i * step + 1, height() - barHeight, std::max(step - 2, 1.0), barHeight),
+                         m_color);
     }
 }
 

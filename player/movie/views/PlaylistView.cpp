@@ -16,7 +16,8 @@
 
 namespace movie {
 
-PlaylistView::PlaylistView(const ViewContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+PlaylistView::PlaylistView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("playlist"));
     setMouseTracking(true);
     const Config& config = m_context.config;
@@ -38,9 +39,13 @@ PlaylistView::PlaylistView(const ViewContext& context, QWidget* parent) : QWidge
     relayout();
 }
 
-int PlaylistView::rowHeight() const { return m_thumbs ? kThumbRowHeight : kRowHeight; }
+int PlaylistView::rowHeight() const {
+    return m_thumbs ? kThumbRowHeight : kRowHeight;
+}
 
-QRect PlaylistView::rowRect(int index) const { return QRect(0, index * rowHeight() - m_offset, width(), rowHeight()); }
+QRect PlaylistView::rowRect(int index) const {
+    return QRect(0, index * rowHeight() - m_offset, width(), rowHeight());
+}
 
 int PlaylistView::rowAt(const QPoint& position) const {
     if (!rect().contains(position)) return -1;
@@ -48,9 +53,13 @@ int PlaylistView::rowAt(const QPoint& position) const {
     return index < m_context.feed.size() ? index : -1;
 }
 
-bool PlaylistView::hasThumbnail(int index) const { return m_thumbnails && !m_thumbnails->at(index).isNull(); }
+bool PlaylistView::hasThumbnail(int index) const {
+    return m_thumbnails && !m_thumbnails->at(index).isNull();
+}
 
-int PlaylistView::maxOffset() const { return std::max(0, int(m_context.feed.size()) * rowHeight() - height()); }
+int PlaylistView::maxOffset() const {
+    return std::max(0, int(m_context.feed.size()) * rowHeight() - height());
+}
 
 void PlaylistView::relayout() {
     const bool fullScreen = m_context.stage.displayState() == runtime::DisplayState::FullScreen;
@@ -125,7 +134,8 @@ void PlaylistView::paintRow(QPainter& painter, int index) const {
     const QString title = item.title.isEmpty() ? item.file.section(QLatin1Char('/'), -1) : item.title;
     const QString shown = painter.fontMetrics().elidedText(title, Qt::ElideRight, textArea.width());
     if (m_thumbs && !item.author.isEmpty()) {
-        painter.drawText(textArea.adjusted(0, 3, 0, -row.height() / 2), Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter.drawText(textArea.adjusted(0, 3, 0, -row.height() / 2), Qt::AlignLeft | Qt::AlignVCenter,
+                         shown);
         font.setBold(false);
         font.setPixelSize(10);
         painter.setFont(font);
@@ -161,7 +171,8 @@ void PlaylistView::mousePressEvent(QMouseEvent* event) {
 void PlaylistView::mouseReleaseEvent(QMouseEvent* event) {
     const int pressed = m_pressed;
     m_pressed = -1;
-    if (event->button() != Qt::LeftButton || pressed < 0 || rowAt(event->position().toPoint()) != pressed) return;
+    if (event->button() != Qt::LeftButton || pressed < 0 || rowAt(event->position().toPoint()) != pressed)
+        return;
     Q_EMIT m_context.requests.request(QStringLiteral("item"), pressed);
 }
 

@@ -20,7 +20,9 @@ QImage tintedIcon(const QByteArray& svg, const QSize& size, const QColor& color)
     return image;
 }
 
-Clip::Clip(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
+Clip::Clip(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+}
 
 void Clip::setColor(const QColor& color) {
     if (color == m_color) return;
@@ -108,15 +110,21 @@ void ButtonClip::setColors(const QColor& front, const QColor& light) {
     tint(underMouse() ? m_light : m_front);
 }
 
-void ButtonClip::rollOut() { tint(m_front); }
+void ButtonClip::rollOut() {
+    tint(m_front);
+}
 
 void ButtonClip::tint(const QColor& color) {
     for (Clip* clip : findChildren<Clip*>()) clip->setColor(color);
 }
 
-void ButtonClip::enterEvent(QEnterEvent*) { tint(m_light); }
+void ButtonClip::enterEvent(QEnterEvent*) {
+    tint(m_light);
+}
 
-void ButtonClip::leaveEvent(QEvent*) { tint(m_front); }
+void ButtonClip::leaveEvent(QEvent*) {
+    tint(m_front);
+}
 
 void ButtonClip::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {

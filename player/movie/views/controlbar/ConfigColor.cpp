@@ -21,6 +21,8 @@ QColor colorFromText(const QString& text) {
     return QColor::fromRgb(QRgb(rgb & 0xFFFFFFu)).toRgb();
 }
 
-QColor configColor(const Config& config, const QString& key) { return colorFromText(config.text(key)); }
+QColor configColor(const Config& config, const QString& key) {
+    return colorFromText(config.text(key));
+}
 
 }  // namespace movie

@@ -23,10 +23,13 @@ ControlbarFader::ControlbarFader(QWidget* bar, runtime::Stage& stage)
     m_hideTimer.setInterval(kHideDelayMs);
     connect(&m_hideTimer, &QTimer::timeout, this, [this] { fadeTo(0); });
     // An opaque bar is drawn directly; the effect only costs while the bar is see-through.
-    connect(m_animation, &QPropertyAnimation::finished, this, [this] { m_effect->setEnabled(m_effect->opacity() < 1); });
+    connect(m_animation, &QPropertyAnimation::finished, this,
+            [this] { m_effect->setEnabled(m_effect->opacity() < 1); });
 }
 
-double ControlbarFader::opacity() const { return m_effect->isEnabled() ? m_effect->opacity() : 1.0; }
+double ControlbarFader::opacity() const {
+    return m_effect->isEnabled() ? m_effect->opacity() : 1.0;
+}
 
 void ControlbarFader::reset(double opacity, bool overDisplay, double displayWidth) {
     m_hideTimer.stop();

@@ -12,7 +12,9 @@ constexpr double kTimeWidth = 42;
 constexpr double kMinGrooveForTimes = 120;
 }  // namespace
 
-double flashRound(double value) { return std::floor(value + 0.5); }
+double flashRound(double value) {
+    return std::floor(value + 0.5);
+}
 
 static void place(ControlbarLayout& out, const ControlbarLayoutInput& in) {
     if (in.fullScreen) {

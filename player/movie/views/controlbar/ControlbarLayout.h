@@ -4,9 +4,9 @@ namespace movie {
 
 // What the control bar's layout depends on.
 struct ControlbarLayoutInput {
-    double width = 0;          // the configuration's "width" and "height"
+    double width = 0;  // the configuration's "width" and "height"
     double height = 0;
-    double displayWidth = 0;   // "displaywidth", "displayheight"
+    double displayWidth = 0;  // "displaywidth", "displayheight"
     double displayHeight = 0;
     bool largeControls = false;
     bool showDigits = true;
@@ -14,7 +14,7 @@ struct ControlbarLayoutInput {
     bool hasFsButtonLink = false;
     double stageWidth = 0;
     double stageHeight = 0;
-    bool fullScreen = false;   // the stage's display state
+    bool fullScreen = false;  // the stage's display state
     int itemCount = 1;
     bool hasCaptions = false;
     bool onlyAudio = false;
@@ -34,15 +34,15 @@ struct ClipPlacement {
 struct ControlbarLayout {
     double x = 0;
     double y = 0;
-    double width = 0;       // W, the working width
+    double width = 0;  // W, the working width
     double scale = 1;
-    double alpha = 1;       // the whole bar
-    double backAlpha = 1;   // its background
+    double alpha = 1;          // the whole bar
+    double backAlpha = 1;      // its background
     bool overDisplay = false;  // the bar lies over the display and hides itself
 
     ClipPlacement back, playpause, prev, next, scrub, fs, fsButton, nsButton, cc, vol;
     ClipPlacement elpTxt, remTxt, bar, bck;
-    double barWidths = 0;   // the pixel width that stands for the whole item
+    double barWidths = 0;  // the pixel width that stands for the whole item
 };
 
 inline constexpr double kControlbarHeight = 20;

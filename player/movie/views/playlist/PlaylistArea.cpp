@@ -13,7 +13,8 @@ QRect playlistArea(const Config& config, bool fullScreen) {
     const int height = int(config.number(QStringLiteral("height")));
     const int displayWidth = int(config.number(QStringLiteral("displaywidth")));
     const int displayHeight = int(config.number(QStringLiteral("displayheight")));
-    if (displayWidth < width - 20) return QRect(displayWidth, 0, width - displayWidth, std::max(displayHeight, 0));
+    if (displayWidth < width - 20)
+        return QRect(displayWidth, 0, width - displayWidth, std::max(displayHeight, 0));
     const int barHeight = config.isTrue(QStringLiteral("largecontrols")) ? 40 : 20;
     const int top = displayHeight + barHeight;
     return QRect(0, top, std::max(width, 0), std::max(height - top, 0));

@@ -26,7 +26,8 @@ void Thumbnails::next() {
     const QString location = m_locations.at(index);
     const QUrl url(location);
     // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    const QUrl address = url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
+    const QUrl address =
+        url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
     m_source.fetch(address, [this, index](const QByteArray& data, const QString& error) {
         if (error.isEmpty()) {
             const QImage image = decode(data, m_box);
