@@ -85,8 +85,7 @@ void ControlbarView::buildParts() {
     m_next = new ButtonClip(QStringLiteral("next"), this);
     icon(QStringLiteral("icn"), QStringLiteral("next.svg"), m_next);
 
-    m_scrub = new QWidget(this);
-    m_scrub->setObjectName(QStringLiteral("scrub"));
+    m_scrub = new ClipGroup(QStringLiteral("scrub"), this);
     m_shd = new FillClip(QStringLiteral("shd"), 3, 0.12, m_scrub);
     m_bck = new FillClip(QStringLiteral("bck"), 8, 0.35, m_scrub);
     m_bck->setAttribute(Qt::WA_TransparentForMouseEvents, false);  // the seek target
@@ -105,8 +104,7 @@ void ControlbarView::buildParts() {
     m_vol = new ButtonClip(QStringLiteral("vol"), this);
     m_volBck = new FillClip(QStringLiteral("bck"), 8, 0.35, m_vol);
     m_volIcon = icon(QStringLiteral("icn"), QStringLiteral("vol.svg"), m_vol);
-    m_msk = new QWidget(m_vol);  // clips the level bar to the volume's width
-    m_msk->setObjectName(QStringLiteral("msk"));
+    m_msk = new ClipGroup(QStringLiteral("msk"), m_vol);  // clips the level bar to the volume's width
     m_msk->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_volBar = new FillClip(QStringLiteral("bar"), 8, 1, m_msk);
 

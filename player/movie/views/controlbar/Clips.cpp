@@ -99,6 +99,10 @@ void TextClip::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), Qt::AlignCenter, m_text);
 }
 
+ClipGroup::ClipGroup(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+}
+
 ButtonClip::ButtonClip(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);

@@ -99,6 +99,17 @@ private:
     QColor m_light = Qt::black;
 };
 
+// A clip that only holds others. Unlike a plain widget it draws nothing, even under a style
+// sheet that gives its window a background.
+class ClipGroup : public QWidget {
+    Q_OBJECT
+public:
+    ClipGroup(const QString& name, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
 // Renders an SVG icon at `size` device pixels, every opaque pixel in `color`.
 QImage tintedIcon(const QByteArray& svg, const QSize& size, const QColor& color);
 
