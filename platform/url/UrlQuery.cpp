@@ -1,8 +1,8 @@
-#include "player/movie/config/UrlEscape.h"
+#include "platform/url/UrlQuery.h"
 
 #include <QStringDecoder>
 
-namespace movie {
+namespace platform {
 
 namespace {
 
@@ -64,7 +64,7 @@ bool mustEscape(char16_t c) {
 
 }  // namespace
 
-QString unescape(const QString& text) {
+QString unescapeQueryValue(const QString& text) {
     QString out;
     out.reserve(text.size());
     qsizetype i = 0;
@@ -103,19 +103,19 @@ QString escapeQueryValue(const QString& value) {
     return out;
 }
 
-QList<QueryPair> splitQuery(const QString& query) {
+QueryPairs splitQuery(const QString& query) {
     QStringView rest(query);
     if (rest.startsWith(u'?')) rest = rest.mid(1);
-    QList<QueryPair> pairs;
+    QueryPairs pairs;
     for (const QStringView part : rest.split(u'&', Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(u'=');
         if (equals < 0) {
-            pairs.append({unescape(part.toString()), QString()});
+            pairs.append({unescapeQueryValue(part.toString()), QString()});
         } else {
-            pairs.append({unescape(part.left(equals).toString()), unescape(part.mid(equals + 1).toString())});
+            pairs.append({unescapeQueryValue(part.left(equals).toString()), unescapeQueryValue(part.mid(equals + 1).toString())});
         }
     }
     return pairs;
 }
 
-}  // namespace movie
+}  // namespace platform

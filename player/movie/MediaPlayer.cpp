@@ -61,9 +61,6 @@ QWidget* MediaPlayer::clip(const QString& name, QWidget* parent) {
 
 void MediaPlayer::makeClips() {
     QWidget* root = m_host.stage().root();
-    // A control made after its window was shown leaves the stage root hidden; the movie draws
-    // on it, so it is shown here. Can go once the component shows its root itself.
-    root->show();
     m_player = clip(QStringLiteral("player"), root);
     m_player->setGeometry(root->rect());
     auto* display = new DisplayClip(m_player);

@@ -32,6 +32,8 @@ PlayerControl::PlayerControl(const QString& name, platform::forms::Container& pa
       m_env(env),
       m_root(new StageRoot(widget())),
       m_lifetime(std::make_unique<QObject>()) {
+    // Children made after their window was shown stay hidden until shown.
+    m_root->show();
     m_root->keyPressed = [this](int code) {
         if (m_stage) m_stage->keyPressed(code);
     };

@@ -24,7 +24,7 @@ public:
 
     // Sends the video to surface from the next play on. Without a surface video is decoded but
     // not drawn. The surface may be destroyed before the stream.
-    bool attachVideo(VideoSurface* surface, QString* error = nullptr);
+    bool attachVideo(VideoSurface* surface, QString* error = nullptr) override;
     // The video's own size, empty until known or for sound only.
     QSize videoSize() const { return m_videoSize; }
     // How many error-level lines libmpv logged (they also go to standard error).

@@ -6,6 +6,8 @@
 
 namespace runtime {
 
+class VideoSurface;
+
 // What a stream's own onMetaData script tag says about it. Absent fields stay at 0 / empty.
 struct StreamMetadata {
     double duration = 0;   // seconds
@@ -40,6 +42,8 @@ public:
     virtual qint64 bytesLoaded() const = 0;
     virtual qint64 bytesTotal() const = 0;
     virtual void setVolume(int percent) = 0;  // 0 to 100
+    // Sends the video to the surface from the next play on; without one it is not drawn.
+    virtual bool attachVideo(VideoSurface* surface, QString* error = nullptr) = 0;
 
 Q_SIGNALS:
     void status(const QString& code);

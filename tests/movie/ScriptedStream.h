@@ -19,6 +19,7 @@ public:
     qint64 bytesLoaded() const override { return loaded; }
     qint64 bytesTotal() const override { return total; }
     void setVolume(int percent) override { volume = percent; }
+    bool attachVideo(runtime::VideoSurface*, QString*) override { return true; }
 
     void sendStatus(const QString& code) { Q_EMIT status(code); }
     void sendMetaData(const runtime::StreamMetadata& metadata) { Q_EMIT metaData(metadata); }

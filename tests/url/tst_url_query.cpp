@@ -1,12 +1,12 @@
-#include "player/movie/config/UrlEscape.h"
+#include "platform/url/UrlQuery.h"
 
 #include <QtTest>
 
-using movie::escapeQueryValue;
-using movie::splitQuery;
+using platform::escapeQueryValue;
+using platform::splitQuery;
 
 
-class TestUrlEscape : public QObject {
+class UrlQueryTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void roundTrip_data();
@@ -18,7 +18,7 @@ private Q_SLOTS:
     void escapedPathSurvivesQuerySplitting();
 };
 
-void TestUrlEscape::roundTrip_data() {
+void UrlQueryTest::roundTrip_data() {
     QTest::addColumn<QString>("value");
     QTest::newRow("percent, ampersand, hash") << QStringLiteral("/home/u/50%25 off & more #1.flv");
     QTest::newRow("non-latin") << QStringLiteral("/home/u/видео/東京 ☃.flv");
@@ -32,25 +32,25 @@ void TestUrlEscape::roundTrip_data() {
     QTest::newRow("latin-1 accents") << QStringLiteral("C:/Vidéos/été.flv");
 }
 
-void TestUrlEscape::roundTrip() {
+void UrlQueryTest::roundTrip() {
     QFETCH(QString, value);
     const QString escaped = escapeQueryValue(value);
     for (const QChar c : escaped) {
         QVERIFY2(c.unicode() > 0x20 && c.unicode() < 0x7F, qPrintable(escaped));
         QVERIFY2(QStringLiteral("&#+=? ").indexOf(c) < 0, qPrintable(escaped));
     }
-    QCOMPARE(movie::unescape(escaped), value);
+    QCOMPARE(platform::unescapeQueryValue(escaped), value);
     // The URL machinery must not rewrite the escaped form either.
     const QUrl url(QStringLiteral("file:///tmp/movie.qmv?file=") + escaped);
     QCOMPARE(splitQuery(url.query(QUrl::FullyEncoded)).value(0).second, value);
 }
 
-void TestUrlEscape::escapedFormKeepsSlashesAndColonsReadable() {
+void UrlQueryTest::escapedFormKeepsSlashesAndColonsReadable() {
     QCOMPARE(escapeQueryValue(QStringLiteral("C:/films/un film.flv")), QStringLiteral("C:/films/un%20film.flv"));
     QCOMPARE(escapeQueryValue(QStringLiteral("é")), QStringLiteral("%C3%A9"));
 }
 
-void TestUrlEscape::unescapes_data() {
+void UrlQueryTest::unescapes_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
     QTest::newRow("utf-8 sequence") << "%C3%A9t%C3%A9" << QStringLiteral("été");
@@ -68,16 +68,16 @@ void TestUrlEscape::unescapes_data() {
     QTest::newRow("empty") << "" << "";
 }
 
-void TestUrlEscape::unescapes() {
+void UrlQueryTest::unescapes() {
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    QCOMPARE(movie::unescape(input), expected);
+    QCOMPARE(platform::unescapeQueryValue(input), expected);
 }
 
-void TestUrlEscape::splitQueryPairs() {
-    const QList<movie::QueryPair> pairs =
+void UrlQueryTest::splitQueryPairs() {
+    const QList<platform::QueryPair> pairs =
         splitQuery(QStringLiteral("?file=a%3Db.flv&&autostart=true&flag&x=1=2&%C3%A9=%C3%A9"));
-    const QList<movie::QueryPair> expected = {{"file", "a=b.flv"},
+    const QList<platform::QueryPair> expected = {{"file", "a=b.flv"},
                                               {"autostart", "true"},
                                               {"flag", ""},
                                               {"x", "1=2"},
@@ -87,14 +87,14 @@ void TestUrlEscape::splitQueryPairs() {
     QVERIFY(splitQuery(QStringLiteral("?")).isEmpty());
 }
 
-void TestUrlEscape::escapedPathSurvivesQuerySplitting() {
+void UrlQueryTest::escapedPathSurvivesQuerySplitting() {
     const QString path = QStringLiteral("/home/u/a&b=c#d?e+f%20.flv");
     const QString query = QStringLiteral("file=") + escapeQueryValue(path) + QStringLiteral("&autostart=true");
-    const QList<movie::QueryPair> pairs = splitQuery(query);
+    const QList<platform::QueryPair> pairs = splitQuery(query);
     QCOMPARE(pairs.size(), 2);
-    QCOMPARE(pairs.at(0), movie::QueryPair(QStringLiteral("file"), path));
-    QCOMPARE(pairs.at(1), movie::QueryPair(QStringLiteral("autostart"), QStringLiteral("true")));
+    QCOMPARE(pairs.at(0), platform::QueryPair(QStringLiteral("file"), path));
+    QCOMPARE(pairs.at(1), platform::QueryPair(QStringLiteral("autostart"), QStringLiteral("true")));
 }
 
-QTEST_GUILESS_MAIN(TestUrlEscape)
-#include "tst_url_escape.moc"
+QTEST_GUILESS_MAIN(UrlQueryTest)
+#include "tst_url_query.moc"

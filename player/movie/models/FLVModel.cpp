@@ -1,8 +1,8 @@
 #include "player/movie/models/FLVModel.h"
 
-#include "player/movie/config/UrlEscape.h"
+#include "platform/url/UrlQuery.h"
 #include "player/movie/feed/MediaType.h"
-#include "runtime/stream/MpvStream.h"
+#include <cstdio>
 #include "runtime/stream/VideoSurface.h"
 
 namespace movie {
@@ -83,7 +83,7 @@ void FLVModel::openIfNeeded() {
 QString FLVModel::scriptAddress(const QString& file) const {
     const QString script = m_config.text(QStringLiteral("streamscript"));
     if (script == QLatin1String("lighttpd")) return file;
-    return script + QStringLiteral("?file=") + escapeQueryValue(file);
+    return script + QStringLiteral("?file=") + platform::escapeQueryValue(file);
 }
 
 void FLVModel::newStream() {
@@ -96,8 +96,10 @@ void FLVModel::newStream() {
     Q_EMIT load(0);
     m_stream->setBufferTime(m_config.number(QStringLiteral("bufferlength")));
     m_stream->setVolume(m_volume);
-    if (auto* mpv = qobject_cast<runtime::MpvStream*>(m_stream.get()))
-        if (auto* surface = qobject_cast<runtime::VideoSurface*>(m_video.data())) mpv->attachVideo(surface);
+    QString error;
+    auto* surface = qobject_cast<runtime::VideoSurface*>(m_video.data());
+    if (surface && !m_stream->attachVideo(surface, &error))
+        std::fprintf(stderr, "quorvel: no picture for this video: %s\n", qPrintable(error));
     connect(m_stream.get(), &runtime::Stream::status, this, &FLVModel::onStatus);
     connect(m_stream.get(), &runtime::Stream::metaData, this, &FLVModel::onMetaData);
 }
@@ -118,7 +120,7 @@ void FLVModel::requestKeyframe(double position) {
     if (script == QLatin1String("lighttpd"))
         m_stream->play(m_item.file + QStringLiteral("?start=") + where);
     else
-        m_stream->play(script + QStringLiteral("?file=") + escapeQueryValue(m_item.file) + QStringLiteral("&pos=") +
+        m_stream->play(script + QStringLiteral("?file=") + platform::escapeQueryValue(m_item.file) + QStringLiteral("&pos=") +
                        where);
 }
 
