@@ -53,13 +53,7 @@ void readEntry(PlaylistXml& xml, FeedBuilder& builder) {
             xml.skipElement();
         }
     }
-    item.file = media.file.isEmpty() ? enclosure : media.file;
-    item.type = media.file.isEmpty() ? enclosureType : media.type;
-    item.duration = media.file.isEmpty() ? 0 : media.duration;
-    item.image = media.image;
-    if (item.author.isEmpty()) item.author = media.credit;
-    if (item.title.isEmpty()) item.title = media.title;
-    if (item.description.isEmpty()) item.description = media.description;
+    completeItem(item, media, enclosure, enclosureType);
     builder.add(item);
 }
 

@@ -1,5 +1,6 @@
 #include "player/movie/feed/MediaRss.h"
 
+#include "player/movie/feed/FeedItem.h"
 #include "player/movie/feed/MediaType.h"
 #include "player/movie/feed/PlaylistXml.h"
 #include "player/movie/feed/Seconds.h"
@@ -58,6 +59,17 @@ bool readMediaRss(PlaylistXml& xml, MediaRssFields& fields) {
         return false;
     }
     return true;
+}
+
+void completeItem(FeedItem& item, const MediaRssFields& media, const QString& enclosure,
+                  const QString& enclosureType) {
+    item.file = media.file.isEmpty() ? enclosure : media.file;
+    item.type = media.file.isEmpty() ? enclosureType : media.type;
+    item.duration = media.file.isEmpty() ? 0 : media.duration;
+    item.image = media.image;
+    if (item.author.isEmpty()) item.author = media.credit;
+    if (item.title.isEmpty()) item.title = media.title;
+    if (item.description.isEmpty()) item.description = media.description;
 }
 
 }  // namespace movie

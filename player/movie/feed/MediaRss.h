@@ -5,6 +5,7 @@
 namespace movie {
 
 class PlaylistXml;
+struct FeedItem;
 
 // What the Media RSS elements of one RSS item or Atom entry say.
 struct MediaRssFields {
@@ -21,5 +22,10 @@ struct MediaRssFields {
 // media:title, media:description or a media:group of these; returns false (reading nothing) otherwise.
 // Among several media:content the first the movie can play wins.
 bool readMediaRss(PlaylistXml& xml, MediaRssFields& fields);
+
+// Fills the item from its Media RSS fields, the richer description; the plain enclosure stands
+// in for the media when there is none, and the item's own texts win over the media's.
+void completeItem(FeedItem& item, const MediaRssFields& media, const QString& enclosure,
+                  const QString& enclosureType);
 
 }  // namespace movie

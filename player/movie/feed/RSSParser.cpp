@@ -40,14 +40,7 @@ void readItem(PlaylistXml& xml, FeedBuilder& builder) {
             xml.skipElement();
         }
     }
-    // Media RSS is the richer description; the plain enclosure stands in when it is missing.
-    item.file = media.file.isEmpty() ? enclosure : media.file;
-    item.type = media.file.isEmpty() ? enclosureType : media.type;
-    item.duration = media.file.isEmpty() ? 0 : media.duration;
-    item.image = media.image;
-    if (item.author.isEmpty()) item.author = media.credit;
-    if (item.title.isEmpty()) item.title = media.title;
-    if (item.description.isEmpty()) item.description = media.description;
+    completeItem(item, media, enclosure, enclosureType);
     builder.add(item);
 }
 
