@@ -10,7 +10,7 @@ inline constexpr auto kMimeType = "video/x-flv";
 // Marks an entry as written by the association, so removing it never takes a hand-made one.
 inline constexpr auto kMarkerLine = "X-Quorvel-Association=true";
 
-// One argument of an Exec key: quoted as the Desktop Entry specification asks (double quotes,
+// One argument of an Exec key: quoted as the freedesktop desktop-entry format asks (double quotes,
 // with `"`, `` ` ``, `$` and `\` escaped, `%` doubled), then escaped as a string value.
 QString execArgument(const QString& argument);
 

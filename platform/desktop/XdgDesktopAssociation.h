@@ -9,7 +9,7 @@
 
 namespace platform {
 
-// The association through the XDG specifications: a desktop entry in
+// The association through the XDG desktop-entry and MIME-applications formats: a desktop entry in
 // <dataHome>/applications/quorvel.desktop and the user's default for video/x-flv in
 // <configHome>/mimeapps.list. Files are replaced atomically; a symlinked mimeapps.list is
 // edited at its target, a read-only one is left alone and the call fails.
