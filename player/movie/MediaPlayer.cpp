@@ -18,9 +18,8 @@ namespace {
 const QString kStoreName = QStringLiteral("quorvel");
 }
 
-MediaPlayer::MediaPlayer(runtime::MovieHost& host, ViewMakers makers)
+MediaPlayer::MediaPlayer(runtime::MovieHost& host)
     : m_host(host),
-      m_makers(std::move(makers)),
       m_network(std::make_unique<QNetworkAccessManager>()),
       m_lifetime(std::make_unique<QObject>()) {
     firstFrame();

@@ -3,7 +3,7 @@
 #include "player/movie/core/Config.h"
 #include "player/movie/core/PlayerSignals.h"
 #include "player/movie/feed/Feed.h"
-#include "player/movie/views/ViewMakers.h"
+#include "player/movie/views/ViewContext.h"
 #include "runtime/component/MovieHost.h"
 
 #include <QList>
@@ -28,7 +28,7 @@ class PlayerController;
 // the configuration, loads the feed, then builds the controller, the views and the models.
 class MediaPlayer : public runtime::MovieProgram {
 public:
-    MediaPlayer(runtime::MovieHost& host, ViewMakers makers);
+    explicit MediaPlayer(runtime::MovieHost& host);
     ~MediaPlayer() override;
 
     const Config& config() const { return m_config; }
@@ -41,12 +41,12 @@ private:
     void setUp(const Feed& feed);
     void makeModels();
     void makeViews(const ViewContext& context);
-    void makeView(const ViewMaker& maker, const ViewContext& context, const QString& clipName, bool wanted);
+    // A plain hidden clip where a view is not wanted.
+    void hiddenClip(const QString& name);
     QWidget* playerClip(const QString& name) const;
     void followStage();
 
     runtime::MovieHost& m_host;
-    ViewMakers m_makers;
     Config m_config;
     Feed m_feed;
     ViewUpdates m_updates;
@@ -56,11 +56,11 @@ private:
     QPointer<QWidget> m_player;
     std::vector<std::unique_ptr<MediaModel>> m_models;
     std::unique_ptr<PlayerController> m_controller;
-    std::vector<std::unique_ptr<QObject>> m_views;  // the views that are not widgets
+    std::vector<std::unique_ptr<QObject>> m_views;  // the views that are not widgets; the others live under m_player
     std::unique_ptr<QObject> m_lifetime;
 };
 
 // Makes the player movie's program available to the component under "MediaPlayer".
-void registerMediaPlayer(runtime::ComponentEnvironment& environment, ViewMakers makers = {});
+void registerMediaPlayer(runtime::ComponentEnvironment& environment);
 
 }  // namespace movie

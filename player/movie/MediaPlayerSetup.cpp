@@ -6,8 +6,12 @@
 #include "player/movie/models/ImageModel.h"
 #include "player/movie/models/MP3Model.h"
 #include "player/movie/views/CallbackView.h"
+#include "player/movie/views/CaptionsView.h"
+#include "player/movie/views/ControlbarView.h"
 #include "player/movie/views/DisplayView.h"
+#include "player/movie/views/EqualizerView.h"
 #include "player/movie/views/InputView.h"
+#include "player/movie/views/PlaylistView.h"
 #include "runtime/component/ComponentEnvironment.h"
 
 #include <QLabel>
@@ -33,7 +37,13 @@ void MediaPlayer::setUp(const Feed& feed) {
 
 void MediaPlayer::makeModels() {
     QWidget* display = playerClip(QStringLiteral("display"));
-    ModelHost modelHost{[this] { return m_host.createStream(); },
+    // Sound levels are measured only for the equalizer, so other playback costs nothing extra.
+    const bool meter = m_config.isTrue(QStringLiteral("showeq"));
+    ModelHost modelHost{[this, meter] {
+                            std::unique_ptr<runtime::Stream> stream = m_host.createStream();
+                            if (stream) stream->setLevelMetering(meter);
+                            return stream;
+                        },
                         [this](const QString& command) { m_host.fscommand(command, QString()); }};
     m_models.push_back(std::make_unique<MP3Model>(m_config, modelHost));
     m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost, display->findChild<QWidget*>(QStringLiteral("video"))));
@@ -48,37 +58,36 @@ void MediaPlayer::makeViews(const ViewContext& context) {
     const double width = c.number(QStringLiteral("width"));
     QWidget* display = playerClip(QStringLiteral("display"));
     m_views.push_back(std::make_unique<DisplayView>(context, display));
-    makeView(m_makers.controlbar, context, QStringLiteral("controlbar"), true);
-    makeView(m_makers.playlist, context, QStringLiteral("playlist"),
-             c.number(QStringLiteral("displayheight")) < height - 40 || c.number(QStringLiteral("displaywidth")) < width - 20);
+    (new ControlbarView(context, m_player))->show();
+    if (c.number(QStringLiteral("displayheight")) < height - 40 || c.number(QStringLiteral("displaywidth")) < width - 20)
+        new PlaylistView(context, m_player);  // shown where it has room
+    else
+        hiddenClip(QStringLiteral("playlist"));
     if (c.isTrue(QStringLiteral("usekeys"))) m_views.push_back(std::make_unique<InputView>(context));
-    makeView(m_makers.equalizer, context, QStringLiteral("equalizer"), c.isTrue(QStringLiteral("showeq")));
-    makeView(m_makers.captions, context, QStringLiteral("captions"), m_feed.hasCaptions());
-    if (m_feed.hasCaptions() && m_makers.captions)
-        QObject::connect(&m_updates, &ViewUpdates::captionsChanged, playerClip(QStringLiteral("captions")),
-                         &QWidget::setVisible);
+    if (c.isTrue(QStringLiteral("showeq")))
+        (new EqualizerView(context, [this] { return m_controller ? m_controller->soundLevels() : QList<double>(); },
+                           m_player))
+            ->show();
+    else
+        hiddenClip(QStringLiteral("equalizer"));
+    // The captions view shows or hides itself by "usecaptions".
+    if (m_feed.hasCaptions())
+        new CaptionsView(context, m_player);
+    else
+        hiddenClip(QStringLiteral("captions"));
     // "enablejs" has no page script to talk to in this component, so no script bridge is made.
     if (c.has(QStringLiteral("callback"))) m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
 }
 
-void MediaPlayer::makeView(const ViewMaker& maker, const ViewContext& context, const QString& clipName, bool wanted) {
-    QWidget* view = wanted && maker ? maker(context, m_player) : nullptr;
-    if (!view) {
-        clip(clipName, m_player)->hide();
-        return;
-    }
-    view->setObjectName(clipName);
-    view->show();
-}
+void MediaPlayer::hiddenClip(const QString& name) { clip(name, m_player)->hide(); }
 
 QWidget* MediaPlayer::playerClip(const QString& name) const {
     return m_player->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void registerMediaPlayer(runtime::ComponentEnvironment& environment, ViewMakers makers) {
-    environment.programs.insert(QStringLiteral("MediaPlayer"), [makers](runtime::MovieHost& host) {
-        return std::make_unique<MediaPlayer>(host, makers);
-    });
+void registerMediaPlayer(runtime::ComponentEnvironment& environment) {
+    environment.programs.insert(QStringLiteral("MediaPlayer"),
+                                [](runtime::MovieHost& host) { return std::make_unique<MediaPlayer>(host); });
 }
 
 }  // namespace movie

@@ -28,6 +28,7 @@ inline constexpr const char* kResumePlayback = "resume-playback";
 inline constexpr const char* kYtdl = "ytdl";
 inline constexpr const char* kSwsScaler = "sws-scaler";
 inline constexpr const char* kZimgScaler = "zimg-scaler";
+inline constexpr const char* kAf = "af";
 
 // Properties read, observed or set while running.
 inline constexpr const char* kPause = "pause";
@@ -43,11 +44,13 @@ inline constexpr const char* kVideoParams = "video-params";
 inline constexpr const char* kVid = "vid";
 inline constexpr const char* kFrameDropCount = "frame-drop-count";
 inline constexpr const char* kDecoderFrameDropCount = "decoder-frame-drop-count";
+// What the level meter filter (kLevelFilter) last measured: a map of kLevelKey* texts.
+inline constexpr const char* kLevelMetadata = "af-metadata/quorvellevel";
 
 inline constexpr const char* kOptionNames[] = {
     kVo, kAo, kAudioClientName, kConfig, kTerminal, kOsc, kInputDefaultBindings, kInputVoKeyboard, kKeepOpen,
     kHwdec, kCache, kCachePauseWait, kDemuxerReadaheadSecs, kDemuxer, kDemuxerLavfOptions, kIdle, kOsdLevel,
-    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler};
+    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler, kAf};
 inline constexpr const char* kPropertyNames[] = {
     kPause, kVolume, kPlaybackTime, kDuration, kFileSize, kDemuxerCacheDuration, kDemuxerCacheState,
     kPausedForCache, kEofReached, kVideoParams, kVid, kFrameDropCount, kDecoderFrameDropCount};
@@ -57,6 +60,10 @@ inline constexpr const char* kCacheEndKey = "cache-end";
 inline constexpr const char* kEofCachedKey = "eof-cached";
 inline constexpr const char* kParamsWidthKey = "w";
 inline constexpr const char* kParamsHeightKey = "h";
+// Per channel n (from 1): "lavfi.astats.<n>.RMS_level" and "...Peak_level", in dB ("-inf" for silence).
+inline constexpr const char* kLevelKeyPrefix = "lavfi.astats.";
+inline constexpr const char* kLevelKeyRms = ".RMS_level";
+inline constexpr const char* kLevelKeyPeak = ".Peak_level";
 
 // Commands.
 inline constexpr const char* kLoadFile = "loadfile";
@@ -76,5 +83,8 @@ inline constexpr const char* kLavf = "lavf";
 inline constexpr const char* kClientName = "quorvel";
 inline constexpr const char* kSwsScalerSmooth = "bilinear";  // smoothing, at little cost
 inline constexpr const char* kSwFormat = "bgr0";  // QImage::Format_RGB32 on little-endian
+// The sound passes unchanged; astats puts each frame's own levels in the frame's metadata.
+inline constexpr const char* kLevelFilter = "@quorvellevel:lavfi=[astats=metadata=1:reset=1]";
+inline constexpr const char* kNoFilter = "";
 
 }  // namespace runtime::mpvname

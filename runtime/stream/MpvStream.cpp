@@ -3,6 +3,7 @@
 #include "runtime/flv/FlvMetadata.h"
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/stream/SoundLevels.h"
 #include "runtime/stream/VideoSurface.h"
 
 #include <QVariantMap>
@@ -101,6 +102,7 @@ void MpvStream::play(const QString& url)
     const QString nested = m_source.kind == StreamSource::Kind::Local ? QStringLiteral("file")
                                                                       : QStringLiteral("http,https,tcp,tls");
     m_core->setValue(kDemuxerLavfOptions, QVariantMap{{QStringLiteral("protocol_whitelist"), nested}});
+    m_core->setValue(kAf, m_levelMetering ? kLevelFilter : kNoFilter);
     m_core->setValue(kPause, false);
     m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")}, m_playId * 2);
 }
@@ -166,6 +168,13 @@ qint64 MpvStream::bytesLoaded() const
     if (m_duration <= 0)
         return 0;
     return std::clamp<qint64>(qint64(double(total) * m_cacheEnd / m_duration), 0, total);
+}
+
+QList<double> MpvStream::soundLevels() const
+{
+    if (!m_levelMetering || m_phase != Phase::Started)
+        return {};
+    return soundLevelsFromMetadata(m_core->value(kLevelMetadata).toMap());
 }
 
 void MpvStream::setVolume(int percent)

@@ -43,6 +43,8 @@ public:
     qint64 bytesLoaded() const override;
     qint64 bytesTotal() const override;
     void setVolume(int percent) override;
+    void setLevelMetering(bool on) override { m_levelMetering = on; }
+    QList<double> soundLevels() const override;
 
 Q_SIGNALS:
     void videoSizeChanged(QSize size);
@@ -87,6 +89,7 @@ private:
     qint64 m_fileSize = -1;
     QSize m_videoSize;
     int m_errorLines = 0;
+    bool m_levelMetering = false;
 };
 
 }  // namespace runtime

@@ -44,6 +44,12 @@ public:
     virtual void setVolume(int percent) = 0;  // 0 to 100
     // Sends the video to the surface from the next play on; without one it is not drawn.
     virtual bool attachVideo(VideoSurface* surface, QString* error = nullptr) = 0;
+    // Measures the sound's level from the next play on. Off by default: it costs work on every
+    // sound frame, which only a level display needs.
+    virtual void setLevelMetering(bool on) = 0;
+    // The level of the sound playing now, 0 (silence) to 1 (full scale): for each channel its
+    // RMS level, then its peak level. Empty while nothing is measured.
+    virtual QList<double> soundLevels() const = 0;
 
 Q_SIGNALS:
     void status(const QString& code);

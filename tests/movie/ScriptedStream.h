@@ -20,6 +20,8 @@ public:
     qint64 bytesTotal() const override { return total; }
     void setVolume(int percent) override { volume = percent; }
     bool attachVideo(runtime::VideoSurface*, QString*) override { return true; }
+    void setLevelMetering(bool on) override { metering = on; }
+    QList<double> soundLevels() const override { return levels; }
 
     void sendStatus(const QString& code) { Q_EMIT status(code); }
     void sendMetaData(const runtime::StreamMetadata& metadata) { Q_EMIT metaData(metadata); }
@@ -31,4 +33,6 @@ public:
     qint64 loaded = 0;
     qint64 total = 0;
     int volume = -1;
+    bool metering = false;
+    QList<double> levels;
 };

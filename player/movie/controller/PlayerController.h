@@ -43,6 +43,8 @@ public:
     int volume() const { return int(m_config.number(QStringLiteral("volume"))); }
     bool isPlaying() const { return m_playing; }
     int state() const { return m_state; }
+    // The current item's sound level (see MediaModel::soundLevels).
+    QList<double> soundLevels() const { return m_model ? m_model->soundLevels() : QList<double>(); }
 
 private:
     void wire();

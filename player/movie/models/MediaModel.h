@@ -2,6 +2,7 @@
 
 #include "player/movie/feed/FeedItem.h"
 
+#include <QList>
 #include <QObject>
 
 #include <optional>
@@ -23,6 +24,8 @@ public:
     virtual void pause(std::optional<double> position) = 0;
     virtual void stop() = 0;
     virtual void setVolume(int volume) = 0;
+    // The sound's level now, one value from 0 to 1 per band; empty when nothing is measured.
+    virtual QList<double> soundLevels() const { return {}; }
 
 Q_SIGNALS:
     void state(int state);

@@ -3,6 +3,7 @@
 #include "player/movie/views/DisplayClip.h"
 #include "player/movie/views/DisplayScaling.h"
 #include "player/movie/views/MovieIcon.h"
+#include "player/movie/views/controlbar/ConfigColor.h"
 #include "runtime/component/Stage.h"
 
 #include <QFileInfo>
@@ -17,7 +18,7 @@ constexpr int kIconSize = 48;
 DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* parent)
     : QObject(parent), m_context(context), m_display(qobject_cast<DisplayClip*>(display)) {
     Q_ASSERT(m_display);
-    m_display->setBackground(configColor(m_context.config.text(QStringLiteral("backcolor"))));
+    m_display->setBackground(configColor(m_context.config, QStringLiteral("backcolor")));
     m_playIcon = icon(QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
     m_activity = icon(QStringLiteral("activity"), QStringLiteral("activity.svg"));
     m_display->released = [this] { clicked(); };
@@ -46,7 +47,7 @@ QLabel* DisplayView::icon(const QString& name, const QString& asset) {
     }
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setPixmap(movieIcon(m_context.movie, asset, QSize(kIconSize, kIconSize),
-                               configColor(m_context.config.text(QStringLiteral("frontcolor")))));
+                               configColor(m_context.config, QStringLiteral("frontcolor"))));
     label->resize(kIconSize, kIconSize);
     label->hide();
     return label;

@@ -22,11 +22,4 @@ QPixmap movieIcon(const runtime::Movie& movie, const QString& asset, QSize size,
     return QPixmap::fromImage(image);
 }
 
-QColor configColor(const QString& value) {
-    bool ok = false;
-    const uint rgb = value.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? value.mid(2).toUInt(&ok, 16)
-                                                                               : value.toUInt(&ok);
-    return ok ? QColor::fromRgb(QRgb(rgb & 0xFFFFFF)) : QColor(Qt::black);
-}
-
 }  // namespace movie

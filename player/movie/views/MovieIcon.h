@@ -15,7 +15,4 @@ namespace movie {
 // pixmap when the movie lacks it.
 QPixmap movieIcon(const runtime::Movie& movie, const QString& asset, QSize size, const QColor& color);
 
-// A configuration colour ("frontcolor" and the like hold 0xRRGGBB as a decimal or "0x" number).
-QColor configColor(const QString& value);
-
 }  // namespace movie
