@@ -1,0 +1,189 @@
+// The movie's views as the running program builds them: loaded by the main window through
+// GotADrop, with the host's own stage and the real streams.
+#include "frame/WindowFrame.h"
+#include "player/Form1.h"
+#include "player/movie/views/CaptionsView.h"
+#include "player/movie/views/ControlbarView.h"
+#include "player/movie/views/EqualizerView.h"
+#include "player/movie/views/controlbar/Clips.h"
+#include "runtime/component/PlayerControl.h"
+#include "runtime/component/Stage.h"
+#include "support/TestServices.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <algorithm>
+
+using testing::TestWorld;
+
+namespace {
+
+constexpr int kWait = 20000;
+
+runtime::PlayerControl* control(const player::Form1& f) { return dynamic_cast<runtime::PlayerControl*>(f.ctrl); }
+
+runtime::Stage* stage(const player::Form1& f) { return control(f) ? control(f)->stageObject() : nullptr; }
+
+template <typename T = QWidget>
+T* clip(const player::Form1& f, const QString& name) {
+    runtime::Stage* s = stage(f);
+    return s && s->root() ? s->root()->findChild<T*>(name) : nullptr;
+}
+
+// Loads the movie again as GotADrop did, with more root variables after "autostart=true".
+void reloadWith(player::Form1& f, const QString& file, const QString& vars) {
+    f.ctrl->setProperty(QStringLiteral("FlashVars"), QStringLiteral("autostart=true&") + vars);
+    f.ctrl->invoke(QStringLiteral("LoadMovie"), {0, f.swffile + QStringLiteral("?file=") + file});
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(text);
+    return file.fileName();
+}
+
+// A one-track playlist naming the clip and its captions.
+QString playlistWithCaptions(const QTemporaryDir& dir) {
+    const QString captions = writeFile(dir, QStringLiteral("clip.srt"),
+                                       "1\n00:00:00,000 --> 00:00:09,000\nBonjour\n\n");
+    const QString media = testing::mediaPath(QStringLiteral("long.flv"));
+    return writeFile(dir, QStringLiteral("liste.xml"),
+                     QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                    "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track>"
+                                    "<location>%1</location><meta rel=\"type\">flv</meta>"
+                                    "<meta rel=\"captions\">%2</meta></track></trackList></playlist>\n")
+                         .arg(media, captions)
+                         .toUtf8());
+}
+
+// The main window as the program makes it, with its frame (the layout pass sizes the control),
+// started and given a file.
+struct RunningPlayer {
+    explicit RunningPlayer(const QString& file) {
+        f.Form_Load();
+        f.form.Show();
+        f.GotADrop(file);
+    }
+    TestWorld world;
+    player::Form1 f{world.services()};
+    frame::WindowFrame frame{f, frame::FrameSeams{[] {}, [] {}, true}};
+};
+
+double loudest(const QList<double>& levels) {
+    return levels.isEmpty() ? 0 : *std::max_element(levels.begin(), levels.end());
+}
+
+}  // namespace
+
+class MovieInPlayer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void viewsInTheHostsStage() {
+        RunningPlayer running(testing::mediaPath(QStringLiteral("long.flv")));
+        player::Form1& f = running.f;
+        QTRY_VERIFY_WITH_TIMEOUT(clip<movie::ControlbarView>(f, QStringLiteral("controlbar")), kWait);
+        auto* bar = clip<movie::ControlbarView>(f, QStringLiteral("controlbar"));
+        // The host's 320 x 260 stage: the bar under the 240-pixel display, across the stage.
+        QTRY_COMPARE_WITH_TIMEOUT(bar->geometry(), QRect(0, 240, 320, 20), kWait);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->placement().fs.x, 265.0);
+        QCOMPARE(bar->placement().vol.x, 283.0);
+        QCOMPARE(bar->barWidths(), 164.0);
+        // One item, no captions, no equalizer asked for: those clips exist but stay hidden.
+        for (const QString& name : {QStringLiteral("playlist"), QStringLiteral("equalizer"), QStringLiteral("captions")}) {
+            QWidget* other = clip(f, name);
+            QVERIFY2(other && other->isHidden(), qPrintable(name));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- Lecture"), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->itemLength() > 25, kWait);
+    }
+
+    void captionsShownAtStart_data() {
+        QTest::addColumn<QString>("vars");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("default") << QString() << true;
+        QTest::newRow("usecaptions false") << QStringLiteral("usecaptions=false") << false;
+    }
+    void captionsShownAtStart() {
+        QFETCH(QString, vars);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        const QString list = playlistWithCaptions(dir);
+        QVERIFY(!list.isEmpty());
+        RunningPlayer running(list);
+        player::Form1& f = running.f;
+        if (!vars.isEmpty()) reloadWith(f, list, vars);
+        QTRY_VERIFY_WITH_TIMEOUT(clip<movie::CaptionsView>(f, QStringLiteral("captions")), kWait);
+        auto* captions = clip<movie::CaptionsView>(f, QStringLiteral("captions"));
+        QTRY_COMPARE_WITH_TIMEOUT(captions->captions().size(), 1, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(captions->text(), QStringLiteral("Bonjour"), kWait);
+        QCOMPARE(captions->isVisible(), shown);
+        // The bar's captions button follows the same choice and turns the captions back on.
+        auto* cc = clip<movie::ButtonClip>(f, QStringLiteral("cc"));
+        QVERIFY(cc && cc->isVisible());
+        QTest::mouseClick(cc, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(captions->isVisible(), !shown, kWait);
+    }
+
+    void fullScreenAndBack() {
+        RunningPlayer running(testing::mediaPath(QStringLiteral("long.flv")));
+        player::Form1& f = running.f;
+        QTRY_VERIFY_WITH_TIMEOUT(clip<movie::ControlbarView>(f, QStringLiteral("controlbar")), kWait);
+        auto* bar = clip<movie::ControlbarView>(f, QStringLiteral("controlbar"));
+        runtime::Stage* s = stage(f);
+        QWidget* root = s->root();
+        QWidget* window = root->window();
+        QTRY_COMPARE_WITH_TIMEOUT(bar->geometry(), QRect(0, 240, 320, 20), kWait);
+
+        const auto checkFullScreen = [&] {
+            QCOMPARE(s->displayState(), runtime::DisplayState::FullScreen);
+            QVERIFY(root->window() != window);
+            QTRY_VERIFY_WITH_TIMEOUT(root->width() > 320 && root->height() > 260, kWait);
+            const QRect expected(qRound(root->width() / 2.0 - 200), root->height() - 40, 400, 20);
+            QTRY_COMPARE_WITH_TIMEOUT(bar->geometry(), expected, kWait);
+            QVERIFY(!bar->placement().fsButton.visible);
+            QVERIFY(bar->placement().nsButton.visible);
+        };
+        const auto checkWindowed = [&] {
+            QCOMPARE(s->displayState(), runtime::DisplayState::Normal);
+            QCOMPARE(root->window(), window);
+            QTRY_COMPARE_WITH_TIMEOUT(bar->geometry(), QRect(0, 240, 320, 20), kWait);
+            QVERIFY(bar->placement().fsButton.visible);
+            QVERIFY(!bar->placement().nsButton.visible);
+        };
+
+        auto* fs = clip<movie::ButtonClip>(f, QStringLiteral("fs"));
+        QVERIFY(fs);
+        QTest::mouseClick(fs, Qt::LeftButton);
+        checkFullScreen();
+        // The same button, now showing "ns", leaves.
+        QTest::mouseClick(fs, Qt::LeftButton);
+        checkWindowed();
+        // Escape leaves too.
+        QTest::mouseClick(fs, Qt::LeftButton);
+        checkFullScreen();
+        QTest::keyClick(root, Qt::Key_Escape);
+        checkWindowed();
+    }
+
+    void equalizerFollowsTheSound() {
+        const QString file = testing::mediaPath(QStringLiteral("long.flv"));
+        RunningPlayer running(file);
+        player::Form1& f = running.f;
+        reloadWith(f, file, QStringLiteral("showeq=true"));
+        QTRY_VERIFY_WITH_TIMEOUT(clip<movie::EqualizerView>(f, QStringLiteral("equalizer")), kWait);
+        auto* equalizer = clip<movie::EqualizerView>(f, QStringLiteral("equalizer"));
+        QVERIFY(equalizer->isVisible());
+        // Over the bottom of the display, once the window has its size after the load.
+        QTRY_COMPARE_WITH_TIMEOUT(equalizer->geometry(), QRect(0, 200, 320, movie::EqualizerView::kHeight), kWait);
+        // The clip's tone is loud: the bars rise with it.
+        QTRY_VERIFY_WITH_TIMEOUT(loudest(equalizer->shownLevels()) > 0.3, kWait);
+    }
+};
+
+QTEST_MAIN(MovieInPlayer)
+#include "tst_movie_in_player.moc"
