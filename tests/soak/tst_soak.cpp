@@ -18,6 +18,7 @@ constexpr int kWait = 30000;
 
 struct Usage {
     qint64 rssKb = 0;
+    qint64 anonKb = 0;
     qint64 threads = 0;
     qint64 fds = 0;
 };
@@ -25,9 +26,12 @@ struct Usage {
 Usage usage() {
     Usage u;
     QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
             if (line.startsWith("VmRSS:")) u.rssKb = line.mid(6).trimmed().split(' ').first().toLongLong();
+            if (line.startsWith("RssAnon:")) u.anonKb = line.mid(8).trimmed().split(' ').first().toLongLong();
+        }
+    }
     u.threads = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     u.fds = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
     return u;
@@ -78,8 +82,9 @@ private Q_SLOTS:
         const int loads = qEnvironmentVariableIntValue("QUORVEL_SOAK_LOADS") > 0
                               ? qEnvironmentVariableIntValue("QUORVEL_SOAK_LOADS") : 40;
         badinput::PlayingWindow window;
-        // The first loads fill caches and start the libraries' own threads once.
-        constexpr int kWarmUp = 4;
+        // The first loads fill caches and start the libraries' own threads once; the baseline is
+        // taken with a good file just started.
+        constexpr int kWarmUp = 5;
         for (int i = 0; i < kWarmUp; ++i) {
             load(window, i);
             if (QTest::currentTestFailed()) return;
@@ -89,11 +94,14 @@ private Q_SLOTS:
             load(window, i);
             if (QTest::currentTestFailed()) QFAIL(qPrintable(QStringLiteral("load %1 did not finish").arg(i)));
         }
-        // The last player is replaced too, so what is counted is what the window keeps between loads.
-        load(window, kWarmUp + loads);
+        // Counted, like the baseline, with a good file just started, so each count holds one playing
+        // player and whatever the loads before it left behind.
+        const int last = kWarmUp + loads;
+        load(window, last + last % 2);
         QTest::qWait(0);
         const Usage after = usage();
         std::printf("soak: rss before %lld after %lld\n", before.rssKb, after.rssKb);
+        std::printf("soak: anonymous before %lld after %lld\n", before.anonKb, after.anonKb);
         std::printf("soak: threads before %lld after %lld\n", before.threads, after.threads);
         std::printf("soak: fds before %lld after %lld\n", before.fds, after.fds);
         std::fflush(stdout);
