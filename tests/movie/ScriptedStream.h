@@ -11,7 +11,10 @@ public:
     void pause() override { calls << QStringLiteral("pause"); }
     void resume() override { calls << QStringLiteral("resume"); }
     void seek(double seconds) override { calls << QStringLiteral("seek %1").arg(seconds); }
-    void close() override { calls << QStringLiteral("close"); }
+    void close() override {
+        calls << QStringLiteral("close");
+        if (closedLog) ++*closedLog;
+    }
     double time() const override { return position; }
     double bufferLength() const override { return buffer; }
     double bufferTime() const override { return bufferSeconds; }
@@ -27,6 +30,7 @@ public:
     void sendMetaData(const runtime::StreamMetadata& metadata) { Q_EMIT metaData(metadata); }
 
     QStringList calls;
+    int* closedLog = nullptr;  // counts closes where the test can read it after the stream is gone
     double position = 0;
     double buffer = 0;
     double bufferSeconds = 0;
