@@ -1,9 +1,9 @@
 #include "player/movie/MediaPlayer.h"
 
+#include "player/movie/controller/PlayerController.h"
 #include "player/movie/core/ConfigReader.h"
 #include "player/movie/feed/FeedManager.h"
 #include "player/movie/models/MediaModel.h"
-#include "player/movie/controller/PlayerController.h"
 #include "player/movie/views/DisplayClip.h"
 #include "runtime/component/SharedObject.h"
 #include "runtime/component/Stage.h"
@@ -37,14 +37,16 @@ void MediaPlayer::firstFrame() {
     runtime::Stage& stage = m_host.stage();
     stage.setScaleMode(QStringLiteral("noScale"));
     stage.setAlign(QStringLiteral("TL"));
-    m_host.setContextMenu({{QStringLiteral("À propos de Quorvel..."), QUrl(QStringLiteral("https://quorvel.org"))},
-                           {QStringLiteral("Aide en ligne"), QUrl(QStringLiteral("https://quorvel.org/aide"))}});
+    m_host.setContextMenu(
+        {{QStringLiteral("À propos de Quorvel..."), QUrl(QStringLiteral("https://quorvel.org"))},
+         {QStringLiteral("Aide en ligne"), QUrl(QStringLiteral("https://quorvel.org/aide"))}});
     makeClips();
     followStage();
 
     runtime::SharedObject& store = m_host.sharedObject(kStoreName);
-    m_config = readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
-                          {store.value(QStringLiteral("volume")), store.value(QStringLiteral("usecaptions"))});
+    m_config =
+        readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
+                   {store.value(QStringLiteral("volume")), store.value(QStringLiteral("usecaptions"))});
 
     m_feedManager = std::make_unique<FeedManager>(m_network.get());
     QObject::connect(m_feedManager.get(), &FeedManager::feedReady, m_lifetime.get(),

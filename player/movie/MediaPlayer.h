@@ -56,7 +56,8 @@ private:
     QPointer<QWidget> m_player;
     std::vector<std::unique_ptr<MediaModel>> m_models;
     std::unique_ptr<PlayerController> m_controller;
-    std::vector<std::unique_ptr<QObject>> m_views;  // the views that are not widgets; the others live under m_player
+    std::vector<std::unique_ptr<QObject>>
+        m_views;  // the views that are not widgets; the others live under m_player
     std::unique_ptr<QObject> m_lifetime;
 };
 

@@ -26,10 +26,12 @@ void MediaPlayer::setUp(const Feed& feed) {
     makeModels();
     QList<MediaModel*> models;
     for (const auto& model : m_models) models.append(model.get());
-    ControllerHost controllerHost{m_host.stage(), m_host.sharedObject(QStringLiteral("quorvel")),
-                                  [this](const QUrl& url, const QString& window) { m_host.navigateToURL(url, window); },
-                                  [](int bound) { return int(QRandomGenerator::global()->bounded(bound)); }};
-    m_controller = std::make_unique<PlayerController>(m_config, m_feed, models, m_updates, m_requests, controllerHost);
+    ControllerHost controllerHost{
+        m_host.stage(), m_host.sharedObject(QStringLiteral("quorvel")),
+        [this](const QUrl& url, const QString& window) { m_host.navigateToURL(url, window); },
+        [](int bound) { return int(QRandomGenerator::global()->bounded(bound)); }};
+    m_controller =
+        std::make_unique<PlayerController>(m_config, m_feed, models, m_updates, m_requests, controllerHost);
     const ViewContext context{m_host.stage(), m_host.movie(), m_config, m_feed, m_updates, m_requests};
     makeViews(context);
     m_controller->start();
@@ -46,8 +48,10 @@ void MediaPlayer::makeModels() {
                         },
                         [this](const QString& command) { m_host.fscommand(command, QString()); }};
     m_models.push_back(std::make_unique<MP3Model>(m_config, modelHost));
-    m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost, display->findChild<QWidget*>(QStringLiteral("video"))));
-    auto image = std::make_unique<ImageModel>(m_config, display->findChild<QLabel*>(QStringLiteral("image")), m_network.get());
+    m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost,
+                                                  display->findChild<QWidget*>(QStringLiteral("video"))));
+    auto image = std::make_unique<ImageModel>(m_config, display->findChild<QLabel*>(QStringLiteral("image")),
+                                              m_network.get());
     image->setPlaylistLength(m_feed.size());
     m_models.push_back(std::move(image));
 }
@@ -59,27 +63,31 @@ void MediaPlayer::makeViews(const ViewContext& context) {
     QWidget* display = playerClip(QStringLiteral("display"));
     m_views.push_back(std::make_unique<DisplayView>(context, display));
     (new ControlbarView(context, m_player))->show();
-    if (c.number(QStringLiteral("displayheight")) < height - 40 || c.number(QStringLiteral("displaywidth")) < width - 20)
+    if (c.number(QStringLiteral("displayheight")) < height - 40 ||
+        c.number(QStringLiteral("displaywidth")) < width - 20)
         new PlaylistView(context, m_player);  // shown where it has room
     else
         hiddenClip(QStringLiteral("playlist"));
     if (c.isTrue(QStringLiteral("usekeys"))) m_views.push_back(std::make_unique<InputView>(context));
-    if (c.isTrue(QStringLiteral("showeq")))
-        (new EqualizerView(context, [this] { return m_controller ? m_controller->soundLevels() : QList<double>(); },
-                           m_player))
-            ->show();
-    else
+    if (c.isTrue(QStringLiteral("showeq"))) {
+        const auto levels = [this] { return m_controller ? m_controller->soundLevels() : QList<double>(); };
+        (new EqualizerView(context, levels, m_player))->show();
+    } else {
         hiddenClip(QStringLiteral("equalizer"));
+    }
     // The captions view shows or hides itself by "usecaptions".
     if (m_feed.hasCaptions())
         new CaptionsView(context, m_player);
     else
         hiddenClip(QStringLiteral("captions"));
     // "enablejs" has no page script to talk to in this component, so no script bridge is made.
-    if (c.has(QStringLiteral("callback"))) m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
+    if (c.has(QStringLiteral("callback")))
+        m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
 }
 
-void MediaPlayer::hiddenClip(const QString& name) { clip(name, m_player)->hide(); }
+void MediaPlayer::hiddenClip(const QString& name) {
+    clip(name, m_player)->hide();
+}
 
 QWidget* MediaPlayer::playerClip(const QString& name) const {
     return m_player->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);

@@ -23,9 +23,13 @@ namespace {
 
 constexpr int kWait = 20000;
 
-runtime::PlayerControl* control(const player::Form1& f) { return dynamic_cast<runtime::PlayerControl*>(f.ctrl); }
+runtime::PlayerControl* control(const player::Form1& f) {
+    return dynamic_cast<runtime::PlayerControl*>(f.ctrl);
+}
 
-runtime::Stage* stage(const player::Form1& f) { return control(f) ? control(f)->stageObject() : nullptr; }
+runtime::Stage* stage(const player::Form1& f) {
+    return control(f) ? control(f)->stageObject() : nullptr;
+}
 
 template <typename T = QWidget>
 T* clip(const player::Form1& f, const QString& name) {
@@ -48,16 +52,17 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 // A one-track playlist naming the clip and its captions.
 QString playlistWithCaptions(const QTemporaryDir& dir) {
-    const QString captions = writeFile(dir, QStringLiteral("clip.srt"),
-                                       "1\n00:00:00,000 --> 00:00:09,000\nBonjour\n\n");
+    const QString captions =
+        writeFile(dir, QStringLiteral("clip.srt"), "1\n00:00:00,000 --> 00:00:09,000\nBonjour\n\n");
     const QString media = testing::mediaPath(QStringLiteral("long.flv"));
-    return writeFile(dir, QStringLiteral("liste.xml"),
-                     QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                    "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track>"
-                                    "<location>%1</location><meta rel=\"type\">flv</meta>"
-                                    "<meta rel=\"captions\">%2</meta></track></trackList></playlist>\n")
-                         .arg(media, captions)
-                         .toUtf8());
+    return writeFile(
+        dir, QStringLiteral("liste.xml"),
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track>"
+                       "<location>%1</location><meta rel=\"type\">flv</meta>"
+                       "<meta rel=\"captions\">%2</meta></track></trackList></playlist>\n")
+            .arg(media, captions)
+            .toUtf8());
 }
 
 // The main window as the program makes it, with its frame (the layout pass sizes the control),
@@ -94,7 +99,8 @@ private Q_SLOTS:
         QCOMPARE(bar->placement().vol.x, 283.0);
         QCOMPARE(bar->barWidths(), 164.0);
         // One item, no captions, no equalizer asked for: those clips exist but stay hidden.
-        for (const QString& name : {QStringLiteral("playlist"), QStringLiteral("equalizer"), QStringLiteral("captions")}) {
+        for (const QString& name :
+             {QStringLiteral("playlist"), QStringLiteral("equalizer"), QStringLiteral("captions")}) {
             QWidget* other = clip(f, name);
             QVERIFY2(other && other->isHidden(), qPrintable(name));
         }
@@ -179,7 +185,8 @@ private Q_SLOTS:
         auto* equalizer = clip<movie::EqualizerView>(f, QStringLiteral("equalizer"));
         QVERIFY(equalizer->isVisible());
         // Over the bottom of the display, once the window has its size after the load.
-        QTRY_COMPARE_WITH_TIMEOUT(equalizer->geometry(), QRect(0, 200, 320, movie::EqualizerView::kHeight), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(equalizer->geometry(), QRect(0, 200, 320, movie::EqualizerView::kHeight),
+                                  kWait);
         // The clip's tone is loud: the bars rise with it.
         QTRY_VERIFY_WITH_TIMEOUT(loudest(equalizer->shownLevels()) > 0.3, kWait);
     }

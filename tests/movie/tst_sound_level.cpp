@@ -24,9 +24,9 @@ QString makeClip(const QString& name, const QString& source) {
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"),
                  {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
-                  QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source,
-                  QStringLiteral("-t"), QStringLiteral("5"), QStringLiteral("-c:a"), QStringLiteral("libmp3lame"),
-                  QStringLiteral("-ar"), QStringLiteral("44100"), path});
+                  QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  source, QStringLiteral("-t"), QStringLiteral("5"), QStringLiteral("-c:a"),
+                  QStringLiteral("libmp3lame"), QStringLiteral("-ar"), QStringLiteral("44100"), path});
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
 }
 
@@ -57,7 +57,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("loud");
         QTest::newRow("tone") << QStringLiteral("sine=frequency=440:sample_rate=44100") << true;
-        QTest::newRow("silence") << QStringLiteral("anullsrc=channel_layout=stereo:sample_rate=44100") << false;
+        QTest::newRow("silence") << QStringLiteral("anullsrc=channel_layout=stereo:sample_rate=44100")
+                                 << false;
     }
     void toneAndSilence() {
         QFETCH(QString, source);
@@ -79,7 +80,8 @@ private Q_SLOTS:
     }
 
     void nothingMeasuredUnlessAsked() {
-        const QString clip = makeClip(QStringLiteral("level-plain.flv"), QStringLiteral("sine=frequency=440"));
+        const QString clip =
+            makeClip(QStringLiteral("level-plain.flv"), QStringLiteral("sine=frequency=440"));
         QVERIFY(!clip.isEmpty());
         runtime::MpvStream stream;
         stream.play(clip);

@@ -29,7 +29,9 @@ public:
     void pause(std::optional<double> position) override;
     void stop() override;
     void setVolume(int volume) override;
-    QList<double> soundLevels() const override { return m_stream ? m_stream->soundLevels() : QList<double>(); }
+    QList<double> soundLevels() const override {
+        return m_stream ? m_stream->soundLevels() : QList<double>();
+    }
 
     // The two polls, run by their timers; public so that tests drive them step by step.
     void pollPosition();

@@ -100,7 +100,8 @@ void DisplayView::showState(int state) {
 
 void DisplayView::placeLogo() {
     if (!m_context.config.has(QStringLiteral("logo"))) return;
-    const QUrl url = QUrl::fromUserInput(m_context.config.text(QStringLiteral("logo")), QString(), QUrl::AssumeLocalFile);
+    const QUrl url =
+        QUrl::fromUserInput(m_context.config.text(QStringLiteral("logo")), QString(), QUrl::AssumeLocalFile);
     if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return;
     const QPixmap picture(url.toLocalFile());
     if (picture.isNull()) return;
