@@ -230,5 +230,8 @@ class Quorvel(Player):
         if wid is None:
             return False
         xdotool("mousemove", "--window", wid, "8", str(25 + 260 - 10), "click", "1")
-        m, _ = running.wait_for(r"^quorvel: status - En pause", 5)
-        return m is not None
+        # Paused when no further report comes: one is written every 30 frames shown.
+        time.sleep(1.5)
+        reports = len([1 for _, text in list(running.lines) if text.startswith("quorvel: frames")])
+        time.sleep(1.5)
+        return reports == len([1 for _, text in list(running.lines) if text.startswith("quorvel: frames")])
