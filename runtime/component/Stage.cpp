@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -60,6 +61,8 @@ void Stage::setDisplayState(DisplayState state) {
         auto* layout = new QVBoxLayout(m_fullScreenWindow.get());
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_root);
+        // Without a window manager nothing sizes a full-screen request: ask for the screen's size.
+        if (const QScreen* screen = m_root->screen()) m_fullScreenWindow->setGeometry(screen->geometry());
         m_fullScreenWindow->showFullScreen();
         m_root->setFocus();
     } else {
