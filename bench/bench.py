@@ -74,6 +74,7 @@ def main():
     ap.add_argument("--window", type=float, default=10)
     ap.add_argument("--load-driver")
     ap.add_argument("--soak")
+    ap.add_argument("--test-media", help="the folder tests/media/make-media.sh filled, for the soak")
     ap.add_argument("--soak-loads", type=int, default=1000)
     ap.add_argument("--out", default=os.path.join(players.BENCH_DIR, "RESULTS.md"))
     args = ap.parse_args()
@@ -111,7 +112,7 @@ def main():
         extra["load"] = [float(v) for v in found] or out.stderr[-2000:]
     if args.soak:
         found, out = run_driver([os.path.join(players.BENCH_DIR, "..", "tests", "isolated.sh"), args.soak],
-                                {"QUORVEL_SOAK_LOADS": str(args.soak_loads), "QUORVEL_TEST_MEDIA": args.media},
+                                {"QUORVEL_SOAK_LOADS": str(args.soak_loads), "QUORVEL_TEST_MEDIA": args.test_media},
                                 r"soak: (\w+) before (\d+) after (\d+)", 3600)
         extra["soak"] = {k: (int(a), int(b)) for k, a, b in found} or out.stdout[-2000:] + out.stderr[-2000:]
         extra["soak_loads"] = args.soak_loads

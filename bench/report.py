@@ -65,12 +65,11 @@ def machine():
         cpu = m.group(1) if m else cpu
     with open("/proc/meminfo") as f:
         mem_gb = int(f.readline().split()[1]) / 1024 / 1024
-    xvfb = subprocess.run(["Xvfb", "-version"], capture_output=True, text=True).stderr
-    xvfb_release = re.search(r"X.Org X Server ([\d.]+)", xvfb)
+    xvfb = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "xvfb"], capture_output=True, text=True).stdout
     return [
         f"- CPU: {cpu}, {subprocess.run(['nproc'], capture_output=True, text=True).stdout.strip()} cores online",
         f"- Memory: {mem_gb:.1f} GB; kernel {platform.release()}",
-        f"- Display: Xvfb {xvfb_release.group(1) if xvfb_release else ''}, screen 1920x1080x24, no window manager",
+        f"- Display: Xvfb {xvfb or 'version unknown'}, screen 1920x1080x24, no window manager",
         f"- {_first_line(['mpv', '--version'])}",
         f"- {_first_line(['ffplay', '-version'])}",
         f"- libmpv {_first_line(['pkg-config', '--modversion', 'mpv'])}, Qt {_first_line(['pkg-config', '--modversion', 'Qt6Core'])}",

@@ -12,6 +12,7 @@ display=${BENCH_DISPLAY:-:2}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
 cmake --build "$build" --target quorvel quorvel_load_latency tst_soak
 "$root/bench/make-bench-media.sh" "$root/bench/media"
+bash "$root/tests/media/make-media.sh" "$build/tests/media" >/dev/null
 
 number=${display#:}
 if [ -e "/tmp/.X$number-lock" ]; then
@@ -25,4 +26,4 @@ for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; do
 
 python3 "$root/bench/bench.py" --quorvel "$build/quorvel" --media "$root/bench/media" --display "$display" \
   --runs "${BENCH_RUNS:-3}" --window "${BENCH_WINDOW:-10}" --load-driver "$build/bench/quorvel_load_latency" \
-  --soak "$build/tests/soak/tst_soak" --soak-loads "${BENCH_SOAK_LOADS:-1000}" --out "$root/bench/RESULTS.md"
+  --soak "$build/tests/soak/tst_soak" --test-media "$build/tests/media" --soak-loads "${BENCH_SOAK_LOADS:-1000}" --out "$root/bench/RESULTS.md"
