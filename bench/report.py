@@ -107,7 +107,7 @@ def render(table, extra, load_before, load_after, args):
         out += [f"## {extra['soak_loads']} consecutive loads (soak driver, offscreen)", ""]
         if isinstance(soak, dict):
             for key, (before, after) in soak.items():
-                unit = " kB" if key == "rss" else ""
+                unit = " kB" if key in ("rss", "anonymous") else ""
                 out.append(f"- {key}: {before}{unit} before, {after}{unit} after, growth {after - before}{unit}")
             out.append(f"- soak checks {'passed' if extra['soak_passed'] else 'FAILED'}")
         else:
