@@ -26,11 +26,16 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <malloc.h>
 #include <QStandardPaths>
 
 #include <optional>
 
 int main(int argc, char** argv) {
+    // Each player's libmpv threads come and go with every load; few malloc arenas keep the memory
+    // they free from piling up in per-thread pools.
+    mallopt(M_ARENA_MAX, 2);
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
     // The interface is French: the system dialogs (Open, message boxes) speak it too.

@@ -10,6 +10,7 @@ packages=(
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35
   xdg-utils desktop-file-utils shared-mime-info
   clang libclang-rt-14-dev
+  python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -31,6 +31,7 @@ Control::Control(QString name, Container& parent, QWidget* widget)
     widget->setObjectName(m_name);
     widget->setMouseTracking(true);
     widget->installEventFilter(m_events.get());
+    applyGeometry();  // a new control is empty until it is given a place and a size
     widget->show();
 }
 
@@ -54,24 +55,30 @@ void Control::applyGeometry() {
     geometryChanged();
 }
 
+// Assigning a control the geometry it already has changes nothing, as with the window system's
+// own controls: no repaint and no resize reaches what the control holds.
 void Control::setLeft(float twips) {
+    if (twips == m_left) return;
     m_left = twips;
     applyGeometry();
 }
 
 void Control::setTop(float twips) {
+    if (twips == m_top) return;
     m_top = twips;
     applyGeometry();
 }
 
 void Control::setWidth(float twips) {
     if (twips < 0 || std::isnan(twips)) throw PropertyError("invalid width");
+    if (twips == m_width) return;
     m_width = twips;
     applyGeometry();
 }
 
 void Control::setHeight(float twips) {
     if (twips < 0 || std::isnan(twips)) throw PropertyError("invalid height");
+    if (twips == m_height) return;
     m_height = twips;
     applyGeometry();
 }

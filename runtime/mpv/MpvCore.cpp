@@ -139,6 +139,11 @@ MpvCore::~MpvCore()
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
     if (m_render) {
         mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+        // A playing video output waits up to 200 ms for its pending frame to be drawn, and this
+        // thread would draw it: take the frame without drawing so the free does not wait.
+        mpv_render_context_update(m_render);
+        quint32 pixel = 0;
+        renderFrame(QSize(1, 1), sizeof pixel, &pixel, true);
         mpv_render_context_free(m_render);
         m_render = nullptr;
     }
