@@ -63,16 +63,12 @@ void Form1::Form_Load() {
     });
     skipOnError([&] { drawMovieFileName(); });
     skipOnError([&] { createPlayer(); });
-    skipOnError([&] {
-        ctrl->setVisible(true);
-        ctrl->setWidth(0);
-        ctrl->setHeight(0);
-    });
+    skipOnError([&] { ctrl->setVisible(true); });
+    skipOnError([&] { ctrl->setWidth(0); });
+    skipOnError([&] { ctrl->setHeight(0); });
     skipOnError([&] { ctrl->invoke(QStringLiteral("LoadMovie"), {0, swffile}); });
-    skipOnError([&] {
-        ctrl->setProperty(QStringLiteral("BackgroundColor"), 0);
-        ctrl->setProperty(QStringLiteral("Menu"), false);
-    });
+    skipOnError([&] { ctrl->setProperty(QStringLiteral("BackgroundColor"), 0); });
+    skipOnError([&] { ctrl->setProperty(QStringLiteral("Menu"), false); });
     skipOnError([&] { dragpic.setTop(375); });
     skipOnError([&] { dragpic.setLeft(0); });
     skipOnError([&] { dragpic.setHeight(form.Height() - 2 * Picture3.Height()); });
