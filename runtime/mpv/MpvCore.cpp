@@ -1,6 +1,8 @@
 #include "runtime/mpv/MpvCore.h"
 
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/MpvSoftwareRender.h"
+#include "runtime/mpv/MpvTeardown.h"
 
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -123,6 +125,15 @@ QVariant nodeToVariant(const mpv_node* node)
     }
 }
 
+// The value a property event carries; invalid when the property is unavailable.
+QVariant propertyValue(const mpv_event* event)
+{
+    const auto* prop = static_cast<const mpv_event_property*>(event->data);
+    if (event->error < 0 || prop->format != MPV_FORMAT_NODE)
+        return {};
+    return nodeToVariant(static_cast<const mpv_node*>(prop->data));
+}
+
 }  // namespace
 
 MpvCore::MpvCore(QObject* parent) : QObject(parent)
@@ -134,23 +145,15 @@ MpvCore::~MpvCore()
 {
     if (!m_mpv)
         return;
-    // Callbacks first, so nothing can post to this object while it goes; the render context must
-    // go before the core it belongs to.
+    // Callbacks first, so nothing can post to this object once it is gone. The sound stops now;
+    // the rest of the teardown is not waited for.
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
-    if (m_render) {
+    if (m_render)
         mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
-        // A playing video output waits up to 200 ms for its pending frame to be drawn, and this
-        // thread would draw it: stop playback first, then take the frame without drawing, so the
-        // free does not wait (a new file's first frame comes that much sooner).
-        const char* stop[] = {mpvname::kStop, nullptr};
-        mpv_command(m_mpv, stop);
-        mpv_render_context_update(m_render);
-        quint32 pixel = 0;
-        renderFrame(QSize(1, 1), sizeof pixel, &pixel, true);
-        mpv_render_context_free(m_render);
-        m_render = nullptr;
-    }
-    mpv_terminate_destroy(m_mpv);
+    const char* stop[] = {mpvname::kStop, nullptr};
+    mpv_command_async(m_mpv, 0, stop);
+    tearDownInBackground(m_mpv, m_render);
+    m_render = nullptr;
     m_mpv = nullptr;
 }
 
@@ -208,11 +211,15 @@ void MpvCore::drainEvents()
         switch (event->event_id) {
         case MPV_EVENT_NONE:
             return;
+        case MPV_EVENT_GET_PROPERTY_REPLY:
+            Q_EMIT valueRead(event->reply_userdata, propertyValue(event));
+            break;
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto* prop = static_cast<mpv_event_property*>(event->data);
-            const QVariant value = prop->format == MPV_FORMAT_NODE
-                ? nodeToVariant(static_cast<mpv_node*>(prop->data)) : QVariant();
-            Q_EMIT propertyChanged(QString::fromUtf8(prop->name), value);
+            const QVariant value = propertyValue(event);
+            const QString name = QString::fromUtf8(prop->name);
+            m_observed.insert(name, value);
+            Q_EMIT propertyChanged(name, value);
             break;
         }
         case MPV_EVENT_COMMAND_REPLY: {
@@ -235,9 +242,6 @@ void MpvCore::drainEvents()
         }
         case MPV_EVENT_PLAYBACK_RESTART:
             Q_EMIT playbackRestarted();
-            break;
-        case MPV_EVENT_VIDEO_RECONFIG:
-            Q_EMIT videoReconfigured();
             break;
         case MPV_EVENT_LOG_MESSAGE: {
             const auto* msg = static_cast<mpv_event_log_message*>(event->data);
@@ -283,6 +287,12 @@ void MpvCore::observe(const char* name)
         mpv_observe_property(m_mpv, 0, name, MPV_FORMAT_NODE);
 }
 
+void MpvCore::valueAsync(const char* name, quint64 id)
+{
+    if (m_mpv)
+        mpv_get_property_async(m_mpv, id, name, MPV_FORMAT_NODE);
+}
+
 void MpvCore::commandAsync(const QStringList& args, quint64 id)
 {
     if (!m_mpv)
@@ -314,18 +324,8 @@ bool MpvCore::enableSoftwareRender(QString* error)
 
 bool MpvCore::renderFrame(QSize size, qsizetype stride, void* pixels, bool skip)
 {
-    if (!m_render || size.isEmpty() || !pixels)
-        return false;
-    int dims[2] = {size.width(), size.height()};
-    size_t bytesPerLine = static_cast<size_t>(stride);
-    char format[8];
-    qstrncpy(format, mpvname::kSwFormat, sizeof format);
-    int skipRendering = skip ? 1 : 0;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_SW_SIZE, dims},           {MPV_RENDER_PARAM_SW_FORMAT, format},
-        {MPV_RENDER_PARAM_SW_STRIDE, &bytesPerLine}, {MPV_RENDER_PARAM_SW_POINTER, pixels},
-        {MPV_RENDER_PARAM_SKIP_RENDERING, &skipRendering}, {MPV_RENDER_PARAM_INVALID, nullptr}};
-    return mpv_render_context_render(m_render, params) >= 0;
+    return m_render && !size.isEmpty() && pixels &&
+           renderSoftwareFrame(m_render, size.width(), size.height(), size_t(stride), pixels, skip);
 }
 
 }  // namespace runtime

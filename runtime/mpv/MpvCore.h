@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -31,11 +32,17 @@ public:
 
     // Sets a property without waiting for the core (bool, integer, double or text values).
     void setValue(const char* name, const QVariant& value);
-    // Reads a property now; an invalid QVariant when it is unavailable.
+    // Reads a property now; an invalid QVariant when it is unavailable. This waits for the core,
+    // which may itself be waiting for this thread to render a frame: never call it while video
+    // plays, read an observed value instead.
     QVariant value(const char* name) const;
     // Reports every change of the property through propertyChanged (maps and lists as
     // QVariantMap / QVariantList, an invalid QVariant while unavailable).
     void observe(const char* name);
+    // Asks for a property's value now without waiting; it arrives through valueRead with the id.
+    void valueAsync(const char* name, quint64 id);
+    // The last value reported for an observed property, without waiting for the core.
+    QVariant observedValue(const char* name) const { return m_observed.value(QLatin1String(name)); }
     // Runs a command without waiting; its result arrives through commandDone with the same id.
     void commandAsync(const QStringList& args, quint64 id = 0);
 
@@ -49,11 +56,11 @@ public:
 Q_SIGNALS:
     void propertyChanged(const QString& name, const QVariant& value);
     void commandDone(quint64 id, bool ok, const QVariant& result);
+    void valueRead(quint64 id, const QVariant& value);
     void fileStarted(qint64 entryId);
     void fileLoaded();
     void fileEnded(qint64 entryId, runtime::MpvCore::EndReason reason, const QString& error);
     void playbackRestarted();
-    void videoReconfigured();
     void logMessage(const QString& level, const QString& text);
     // A new video frame is ready to be rendered.
     void frameDue();
@@ -68,6 +75,7 @@ private:
     mpv_handle* m_mpv = nullptr;
     mpv_render_context* m_render = nullptr;
     QString m_error;
+    QHash<QString, QVariant> m_observed;
 };
 
 }  // namespace runtime

@@ -17,18 +17,19 @@ using namespace mpvname;
 MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this))
 {
     connect(m_core, &MpvCore::commandDone, this, &MpvStream::onCommandDone);
+    connect(m_core, &MpvCore::valueRead, this, &MpvStream::onValueRead);
     connect(m_core, &MpvCore::fileStarted, this, [this](qint64 entryId) { m_startedEntry = entryId; });
     connect(m_core, &MpvCore::fileLoaded, this, &MpvStream::onFileLoaded);
     connect(m_core, &MpvCore::fileEnded, this, [this](qint64 entryId, MpvCore::EndReason reason, const QString& error) {
         onFileEnded(entryId, static_cast<int>(reason), error);
     });
     connect(m_core, &MpvCore::playbackRestarted, this, &MpvStream::onPlaybackRestarted);
-    connect(m_core, &MpvCore::videoReconfigured, this, &MpvStream::onVideoReconfigured);
     connect(m_core, &MpvCore::propertyChanged, this, &MpvStream::onPropertyChanged);
     connect(m_core, &MpvCore::frameDue, this, &MpvStream::onFrameDue);
     connect(m_core, &MpvCore::logMessage, this, &MpvStream::onLogMessage);
+    // The drop counters are for the video surface's reports.
     for (const char* name : {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize,
-                             kPausedForCache, kEofReached})
+                             kPausedForCache, kEofReached, kVideoParams, kFrameDropCount, kDecoderFrameDropCount})
         m_core->observe(name);
     setBufferTime(m_bufferTime);
 }
@@ -59,7 +60,8 @@ void MpvStream::resetPlayState()
     m_phase = Phase::Idle;
     m_entryId = -1;
     m_restarted = m_seekPending = m_endReported = m_pausedForCache = false;
-    m_metadataSent = m_metadataPending = false;
+    m_metadataPending = m_durationRead = false;
+    m_videoTrack = VideoTrack::Unknown;
     m_metadata = StreamMetadata();
     m_source = StreamSource();
     m_time = m_cacheDuration = m_cacheEnd = m_duration = 0;
@@ -174,7 +176,14 @@ QList<double> MpvStream::soundLevels() const
 {
     if (!m_levelMetering || m_phase != Phase::Started)
         return {};
-    return soundLevelsFromMetadata(m_core->value(kLevelMetadata).toMap());
+    return soundLevelsFromMetadata(m_core->observedValue(kLevelMetadata).toMap());
+}
+
+void MpvStream::setLevelMetering(bool on)
+{
+    if (on && !m_levelMetering)
+        m_core->observe(kLevelMetadata);
+    m_levelMetering = on;
 }
 
 void MpvStream::setVolume(int percent)

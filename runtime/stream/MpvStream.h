@@ -43,7 +43,7 @@ public:
     qint64 bytesLoaded() const override;
     qint64 bytesTotal() const override;
     void setVolume(int percent) override;
-    void setLevelMetering(bool on) override { m_levelMetering = on; }
+    void setLevelMetering(bool on) override;
     QList<double> soundLevels() const override;
 
 Q_SIGNALS:
@@ -51,15 +51,17 @@ Q_SIGNALS:
 
 private:
     enum class Phase { Idle, Opening, Started };
+    enum class VideoTrack { Unknown, Present, Absent };
 
     void resetPlayState();
     void notFoundLater(const QString& why);
     bool isCurrentFile() const;
     void onCommandDone(quint64 id, bool ok, const QVariant& result);
+    void onValueRead(quint64 id, const QVariant& value);
     void onFileLoaded();
     void onFileEnded(qint64 entryId, int reason, const QString& error);
     void onPlaybackRestarted();
-    void onVideoReconfigured();
+    void onVideoParams(const QVariantMap& params);
     void onPropertyChanged(const QString& name, const QVariant& value);
     void onFrameDue();
     void onLogMessage(const QString& level, const QString& text);
@@ -77,8 +79,10 @@ private:
     bool m_seekPending = false;
     bool m_endReported = false;
     bool m_pausedForCache = false;
-    bool m_metadataSent = false;
     bool m_metadataPending = false;
+    // What the file holds, read once it is loaded: the metadata waits for both.
+    VideoTrack m_videoTrack = VideoTrack::Unknown;
+    bool m_durationRead = false;
     StreamMetadata m_metadata;
     double m_bufferTime = 0.1;
     double m_time = 0;

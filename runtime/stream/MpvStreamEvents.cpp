@@ -48,9 +48,26 @@ void MpvStream::onFileLoaded()
         return;
     m_phase = Phase::Started;
     Q_EMIT status(kPlayStart);
-    if (m_metadata.duration <= 0)
-        m_metadata.duration = qMax(0.0, m_core->value(kDuration).toDouble());
     m_metadataPending = true;
+    // Asked without waiting: the core may be busy starting the video output, which waits for
+    // this thread to draw.
+    m_core->valueAsync(kVid, m_playId * 2);
+    m_core->valueAsync(kDuration, m_playId * 2 + 1);
+}
+
+void MpvStream::onValueRead(quint64 id, const QVariant& value)
+{
+    if (m_phase != Phase::Started)
+        return;
+    if (id == m_playId * 2) {
+        m_videoTrack = value.typeId() == QMetaType::LongLong ? VideoTrack::Present : VideoTrack::Absent;
+    } else if (id == m_playId * 2 + 1) {
+        if (m_metadata.duration <= 0)
+            m_metadata.duration = qMax(0.0, value.toDouble());
+        m_durationRead = true;
+    } else {
+        return;
+    }
     sendMetadataWhenReady(false);
 }
 
@@ -64,11 +81,10 @@ void MpvStream::sendMetadataWhenReady(bool force)
     }
     // The picture's size is known once the first video frame has been decoded; a file with no
     // video has none to wait for.
-    const bool hasVideo = m_core->value(kVid).typeId() == QMetaType::LongLong;
-    if (!force && m_metadata.width <= 0 && hasVideo)
+    const bool read = m_durationRead && m_videoTrack != VideoTrack::Unknown;
+    if (!force && (!read || (m_metadata.width <= 0 && m_videoTrack == VideoTrack::Present)))
         return;
     m_metadataPending = false;
-    m_metadataSent = true;
     Q_EMIT metaData(m_metadata);
 }
 
@@ -110,11 +126,10 @@ void MpvStream::onPlaybackRestarted()
     }
 }
 
-void MpvStream::onVideoReconfigured()
+void MpvStream::onVideoParams(const QVariantMap& params)
 {
     if (m_phase != Phase::Started)
         return;
-    const QVariantMap params = m_core->value(kVideoParams).toMap();
     const QSize size(params.value(QLatin1String(kParamsWidthKey)).toInt(),
                      params.value(QLatin1String(kParamsHeightKey)).toInt());
     if (size.isEmpty() || size == m_videoSize)
@@ -135,6 +150,8 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
         const QVariantMap state = value.toMap();
         m_cacheEnd = state.value(QLatin1String(kCacheEndKey)).toDouble();
         m_eofCached = state.value(QLatin1String(kEofCachedKey)).toBool();
+    } else if (name == QLatin1String(kVideoParams)) {
+        onVideoParams(value.toMap());
     } else if (name == QLatin1String(kDuration)) {
         m_duration = value.toDouble();
     } else if (name == QLatin1String(kFileSize)) {

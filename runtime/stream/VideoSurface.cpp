@@ -80,8 +80,8 @@ void VideoSurface::renderFrom(MpvCore& core)
             std::fprintf(stderr, "quorvel: first-frame %lld\n", static_cast<long long>(m_firstFrameMs));
     }
     if (m_reportFrames && m_framesShown % kReportEvery == 0) {
-        const qint64 dropped = core.value(mpvname::kFrameDropCount).toLongLong() +
-                               core.value(mpvname::kDecoderFrameDropCount).toLongLong();
+        const qint64 dropped = core.observedValue(mpvname::kFrameDropCount).toLongLong() +
+                               core.observedValue(mpvname::kDecoderFrameDropCount).toLongLong();
         std::fprintf(stderr, "quorvel: frames %lld dropped %lld\n", static_cast<long long>(m_framesShown),
                      static_cast<long long>(dropped));
     }

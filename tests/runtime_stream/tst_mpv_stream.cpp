@@ -4,6 +4,7 @@
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/MpvTeardown.h"
 #include "runtime/stream/MpvStream.h"
 
 #include <QDir>
@@ -137,6 +138,7 @@ private Q_SLOTS:
         // One stream first, so threads that libraries keep for the process already exist.
         { MpvStream warm; StreamRecorder rec(&warm); warm.play(media(QStringLiteral("long.flv")));
           QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait); }
+        runtime::waitForTeardowns();
         const int before = threadCount();
         for (int i = 0; i < 50; ++i) {
             MpvStream stream;
@@ -145,6 +147,7 @@ private Q_SLOTS:
             if (i % 2 == 0)  // half of them mid-open, half playing
                 QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
         }
+        runtime::waitForTeardowns();
         QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, kWait);
     }
 
