@@ -19,6 +19,7 @@
 #include "shell/AssociationCheckBox.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/stream/MpvStream.h"
+#include "runtime/mpv/MallocArenas.h"
 #include "runtime/mpv/MpvLocale.h"
 
 #include <QApplication>
@@ -27,15 +28,12 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <malloc.h>
 #include <QStandardPaths>
 
 #include <optional>
 
 int main(int argc, char** argv) {
-    // Each player's libmpv threads come and go with every load; few malloc arenas keep the memory
-    // they free from piling up in per-thread pools.
-    mallopt(M_ARENA_MAX, 2);
+    runtime::limitMallocArenas();
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
     // The interface is French: the system dialogs (Open, message boxes) speak it too.

@@ -172,6 +172,10 @@ void MpvCore::initialise()
         {kHwdec, kNo}, {kIdle, kYes}, {kOsdLevel, kZero}, {kSubAuto, kNo}, {kAudioFileAuto, kNo},
         {kResumePlayback, kNo}, {kYtdl, kNo}, {kDemuxer, kLavf}, {kSwsScaler, kSwsScalerSmooth},
         {kZimgScaler, kSwsScalerSmooth}, {kCache, kAuto},
+        // No scripts (each would be a thread and an interpreter per player) and no look through
+        // the file's folder for other files to show.
+        {kLoadScripts, kNo}, {kLoadStatsOverlay, kNo}, {kLoadOsdConsole, kNo}, {kLoadAutoProfiles, kNo},
+        {kCoverArtAuto, kNo},
         {kAo, nullAudio ? kAoNull : nullptr}};
     for (const auto& [name, value] : options) {
         if (value && mpv_set_option_string(mpv, name, value) < 0) {

@@ -29,6 +29,11 @@ inline constexpr const char* kYtdl = "ytdl";
 inline constexpr const char* kSwsScaler = "sws-scaler";
 inline constexpr const char* kZimgScaler = "zimg-scaler";
 inline constexpr const char* kAf = "af";
+inline constexpr const char* kLoadScripts = "load-scripts";
+inline constexpr const char* kLoadStatsOverlay = "load-stats-overlay";
+inline constexpr const char* kLoadOsdConsole = "load-osd-console";
+inline constexpr const char* kLoadAutoProfiles = "load-auto-profiles";
+inline constexpr const char* kCoverArtAuto = "cover-art-auto";
 
 // Properties read, observed or set while running.
 inline constexpr const char* kPause = "pause";
@@ -50,7 +55,8 @@ inline constexpr const char* kLevelMetadata = "af-metadata/quorvellevel";
 inline constexpr const char* kOptionNames[] = {
     kVo, kAo, kAudioClientName, kConfig, kTerminal, kOsc, kInputDefaultBindings, kInputVoKeyboard, kKeepOpen,
     kHwdec, kCache, kCachePauseWait, kDemuxerReadaheadSecs, kDemuxer, kDemuxerLavfOptions, kIdle, kOsdLevel,
-    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler, kAf};
+    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler, kAf, kLoadScripts,
+    kLoadStatsOverlay, kLoadOsdConsole, kLoadAutoProfiles, kCoverArtAuto};
 inline constexpr const char* kPropertyNames[] = {
     kPause, kVolume, kPlaybackTime, kDuration, kFileSize, kDemuxerCacheDuration, kDemuxerCacheState,
     kPausedForCache, kEofReached, kVideoParams, kVid, kFrameDropCount, kDecoderFrameDropCount};
