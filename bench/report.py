@@ -6,6 +6,8 @@ import re
 import statistics
 import subprocess
 
+import targets
+
 MEASURES = {
     "cpu": ("CPU s per s of media", "{:.3f}"),
     "dropped": ("frames dropped", "{:.0f}"),
@@ -81,7 +83,8 @@ def render(table, extra, load_before, load_after, args):
            "Written by `bench/run.sh`. Quorvel with `QUORVEL_AUDIO_OUTPUT=null` (libmpv, software render); "
            "mpv with `--vo=x11 --ao=null`; ffplay with `-an -sync video` (SDL, no sound decoded). "
            f"{args.runs} runs, interleaved player by player; CPU measured over {args.window:g} s of playback "
-           "starting 1.5 s after the first frame (utime+stime of all threads from /proc/<pid>/stat).", "",
+           "starting 1.5 s after the first frame (utime+stime of all threads from /proc/<pid>/stat), idle CPU "
+           f"over {args.idle_window:g} s.", "",
            "Windowed means a 320×240 video area, the size Quorvel's window takes after a load; full screen "
            "is Quorvel's own full-screen button (clicked with xdotool), mpv's `--fs` and ffplay's `-fs`. "
            "Frames dropped are counted from the start to the end of the measuring window: Quorvel's and "
@@ -113,4 +116,5 @@ def render(table, extra, load_before, load_after, args):
         else:
             out += ["Driver failed:", "```", soak, "```"]
         out.append("")
+    out += ["## Targets", "", *targets.judge(table, extra), ""]
     return "\n".join(out)

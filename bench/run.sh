@@ -25,5 +25,5 @@ trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
 
 python3 "$root/bench/bench.py" --quorvel "$build/quorvel" --media "$root/bench/media" --display "$display" \
-  --runs "${BENCH_RUNS:-3}" --window "${BENCH_WINDOW:-10}" --load-driver "$build/bench/quorvel_load_latency" \
+  --runs "${BENCH_RUNS:-3}" --window "${BENCH_WINDOW:-10}" --idle-window "${BENCH_IDLE_WINDOW:-40}" --load-driver "$build/bench/quorvel_load_latency" \
   --soak "$build/tests/soak/tst_soak" --test-media "$build/tests/media" --soak-loads "${BENCH_SOAK_LOADS:-1000}" --out "$root/bench/RESULTS.md"
