@@ -8,6 +8,7 @@
 #include <mpv/render.h>
 
 #include <QMetaObject>
+#include <QPointer>
 
 #include <deque>
 #include <vector>
@@ -198,19 +199,25 @@ void MpvCore::onWakeup(void* self)
 {
     // Runs on one of mpv's threads and may not call into mpv: hand over to the GUI thread. Queued
     // calls still pending when the object is deleted are dropped with it.
+    // One pending drain takes every event that came before it.
     auto* core = static_cast<MpvCore*>(self);
-    QMetaObject::invokeMethod(core, [core] { core->drainEvents(); }, Qt::QueuedConnection);
+    if (!core->m_drainPosted.exchange(true))
+        QMetaObject::invokeMethod(core, [core] { core->drainEvents(); }, Qt::QueuedConnection);
 }
 
 void MpvCore::onRenderUpdate(void* self)
 {
     auto* core = static_cast<MpvCore*>(self);
-    QMetaObject::invokeMethod(core, [core] { core->drainRenderUpdates(); }, Qt::QueuedConnection);
+    if (!core->m_renderPosted.exchange(true))
+        QMetaObject::invokeMethod(core, [core] { core->drainRenderUpdates(); }, Qt::QueuedConnection);
 }
 
 void MpvCore::drainEvents()
 {
-    while (m_mpv) {
+    m_drainPosted = false;
+    // A listener may delete this object from any signal below.
+    const QPointer<MpvCore> alive(this);
+    while (alive && m_mpv) {
         mpv_event* event = mpv_wait_event(m_mpv, 0);
         switch (event->event_id) {
         case MPV_EVENT_NONE:
@@ -261,6 +268,7 @@ void MpvCore::drainEvents()
 
 void MpvCore::drainRenderUpdates()
 {
+    m_renderPosted = false;
     if (m_render && (mpv_render_context_update(m_render) & MPV_RENDER_UPDATE_FRAME))
         Q_EMIT frameDue();
 }

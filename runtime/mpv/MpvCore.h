@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <atomic>
+
 struct mpv_handle;
 struct mpv_render_context;
 
@@ -76,6 +78,9 @@ private:
     mpv_render_context* m_render = nullptr;
     QString m_error;
     QHash<QString, QVariant> m_observed;
+    // Set by libmpv's threads while a drain is queued for this thread.
+    std::atomic<bool> m_drainPosted{false};
+    std::atomic<bool> m_renderPosted{false};
 };
 
 }  // namespace runtime

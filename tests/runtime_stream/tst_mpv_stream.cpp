@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -175,6 +176,28 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.StreamNotFound"), kWait);
         QCOMPARE(rec.codes, QStringList{QStringLiteral("NetStream.Play.StreamNotFound")});
         QVERIFY(rec.metadata.isEmpty());
+    }
+
+    // A playlist moves on to its next item, and so drops this stream, when told an item is not
+    // found: the stream and its core must not be touched after that signal.
+    void listenerMayDeleteTheStreamWhenNotFound_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("refused before libmpv") << QStringLiteral("absent.flv");
+        QTest::newRow("refused by libmpv") << QStringLiteral("text.flv");
+    }
+    void listenerMayDeleteTheStreamWhenNotFound()
+    {
+        QFETCH(QString, file);
+        auto* stream = new MpvStream;
+        QPointer<MpvStream> alive(stream);
+        QObject::connect(stream, &runtime::Stream::status, stream, [stream](const QString& code) {
+            if (code == QLatin1String("NetStream.Play.StreamNotFound"))
+                delete stream;
+        });
+        stream->play(media(file));
+        QTRY_VERIFY_WITH_TIMEOUT(!alive, kWait);
+        QTest::qWait(200);  // whatever libmpv still had to say reaches nobody
     }
 
     void localPlaylistCannotReachTheNetwork()
