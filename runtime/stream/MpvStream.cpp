@@ -29,7 +29,8 @@ MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this)
     connect(m_core, &MpvCore::logMessage, this, &MpvStream::onLogMessage);
     // The drop counters are for the video surface's reports.
     for (const char* name : {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize,
-                             kPausedForCache, kEofReached, kVideoParams, kFrameDropCount, kDecoderFrameDropCount})
+                             kPausedForCache, kEofReached, kPause, kVideoParams, kFrameDropCount,
+                             kDecoderFrameDropCount})
         m_core->observe(name);
     setBufferTime(m_bufferTime);
 }
@@ -105,17 +106,20 @@ void MpvStream::play(const QString& url)
                                                                       : QStringLiteral("http,https,tcp,tls");
     m_core->setValue(kDemuxerLavfOptions, QVariantMap{{QStringLiteral("protocol_whitelist"), nested}});
     m_core->setValue(kAf, m_levelMetering ? kLevelFilter : kNoFilter);
+    m_pauseRequested = false;
     m_core->setValue(kPause, false);
     m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")}, m_playId * 2);
 }
 
 void MpvStream::pause()
 {
+    m_pauseRequested = true;
     m_core->setValue(kPause, true);
 }
 
 void MpvStream::resume()
 {
+    m_pauseRequested = false;
     m_core->setValue(kPause, false);
 }
 

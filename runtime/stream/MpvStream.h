@@ -52,6 +52,9 @@ Q_SIGNALS:
 private:
     enum class Phase { Idle, Opening, Started };
     enum class VideoTrack { Unknown, Present, Absent };
+    // Values read without waiting, each play with ids of its own.
+    enum class Read { VideoTrack, Duration, Pause };
+    quint64 readId(Read what) const { return m_playId * 4 + quint64(what); }
 
     void resetPlayState();
     void notFoundLater(const QString& why);
@@ -78,6 +81,7 @@ private:
     bool m_restarted = false;
     bool m_seekPending = false;
     bool m_endReported = false;
+    bool m_pauseRequested = false;
     bool m_pausedForCache = false;
     bool m_metadataPending = false;
     // What the file holds, read once it is loaded: the metadata waits for both.

@@ -51,20 +51,29 @@ void MpvStream::onFileLoaded()
     m_metadataPending = true;
     // Asked without waiting: the core may be busy starting the video output, which waits for
     // this thread to draw.
-    m_core->valueAsync(kVid, m_playId * 2);
-    m_core->valueAsync(kDuration, m_playId * 2 + 1);
+    m_core->valueAsync(kVid, readId(Read::VideoTrack));
+    m_core->valueAsync(kDuration, readId(Read::Duration));
 }
 
 void MpvStream::onValueRead(quint64 id, const QVariant& value)
 {
     if (m_phase != Phase::Started)
         return;
-    if (id == m_playId * 2) {
+    if (id == readId(Read::VideoTrack)) {
         m_videoTrack = value.typeId() == QMetaType::LongLong ? VideoTrack::Present : VideoTrack::Absent;
-    } else if (id == m_playId * 2 + 1) {
+    } else if (id == readId(Read::Duration)) {
         if (m_metadata.duration <= 0)
             m_metadata.duration = qMax(0.0, value.toDouble());
         m_durationRead = true;
+    } else if (id == readId(Read::Pause)) {
+        // Still paused, and not by us: the end of the file. libmpv does not always say so through
+        // eof-reached (a file none of whose frames decode is rewound to its last frame, and the
+        // change is never reported).
+        if (value.toBool() && !m_pauseRequested) {
+            sendMetadataWhenReady(true);
+            reportEnd();
+        }
+        return;
     } else {
         return;
     }
@@ -156,6 +165,15 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
         m_duration = value.toDouble();
     } else if (name == QLatin1String(kFileSize)) {
         m_fileSize = value.isValid() ? value.toLongLong() : -1;
+    } else if (name == QLatin1String(kPause)) {
+        // At the end libmpv pauses by itself. The change may predate a later request of ours, so
+        // the value is read again behind the requests already sent.
+        if (m_phase != Phase::Started)
+            return;
+        if (!value.toBool())
+            m_endReported = false;
+        else if (!m_pauseRequested)
+            m_core->valueAsync(kPause, readId(Read::Pause));
     } else if (name == QLatin1String(kPausedForCache)) {
         const bool paused = value.toBool();
         if (m_phase == Phase::Started && paused != m_pausedForCache)
