@@ -197,9 +197,9 @@ void MpvCore::initialise()
 
 void MpvCore::onWakeup(void* self)
 {
-    // Runs on one of mpv's threads and may not call into mpv: hand over to the GUI thread. Queued
-    // calls still pending when the object is deleted are dropped with it.
-    // One pending drain takes every event that came before it.
+    // Runs on one of mpv's threads and may not call into mpv: hand over to the GUI thread, where
+    // one pending drain takes every event that came before it. Queued calls still pending when
+    // the object is deleted are dropped with it.
     auto* core = static_cast<MpvCore*>(self);
     if (!core->m_drainPosted.exchange(true))
         QMetaObject::invokeMethod(core, [core] { core->drainEvents(); }, Qt::QueuedConnection);
