@@ -21,6 +21,7 @@
 #include "runtime/stream/MpvStream.h"
 #include "runtime/mpv/MallocArenas.h"
 #include "runtime/mpv/MpvLocale.h"
+#include "runtime/mpv/MpvSpare.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     runtime::limitMallocArenas();
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
+    runtime::prepareSpareMpv();
     // The interface is French: the system dialogs (Open, message boxes) speak it too.
     QTranslator qtFrench;
     if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),

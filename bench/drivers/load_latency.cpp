@@ -3,6 +3,8 @@
 // Prints "load-to-first-frame <ms>" per load. Usage: quorvel_load_latency FILE... [--loads N]
 #include "frame/WindowFrame.h"
 #include "player/Form1.h"
+#include "runtime/mpv/MpvLocale.h"
+#include "runtime/mpv/MpvSpare.h"
 #include "runtime/stream/VideoSurface.h"
 #include "support/TestServices.h"
 
@@ -10,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -32,7 +33,9 @@ bool waitForFirstFrame(const player::Form1& form, int timeoutMs) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    runtime::prepareMpvLocale();
+    // As the application does: the next player's libmpv is started ahead.
+    runtime::prepareSpareMpv();
     QStringList files = QApplication::arguments().mid(1);
     int loads = 20;
     if (const qsizetype at = files.indexOf(QStringLiteral("--loads")); at >= 0 && at + 1 < files.size()) {

@@ -1,6 +1,7 @@
 #include "runtime/mpv/MpvCore.h"
 
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/MpvSpare.h"
 #include "runtime/mpv/MpvSoftwareRender.h"
 #include "runtime/mpv/MpvTeardown.h"
 
@@ -139,7 +140,7 @@ QVariant propertyValue(const mpv_event* event)
 
 MpvCore::MpvCore(QObject* parent) : QObject(parent)
 {
-    initialise();
+    adopt(takeMpvInstance());
 }
 
 MpvCore::~MpvCore()
@@ -158,41 +159,18 @@ MpvCore::~MpvCore()
     m_mpv = nullptr;
 }
 
-void MpvCore::initialise()
+void MpvCore::adopt(MpvInstance instance)
 {
-    mpv_handle* mpv = mpv_create();
-    if (!mpv) {
-        m_error = QStringLiteral("libmpv could not be created (is LC_NUMERIC set to C?)");
+    m_mpv = instance.mpv;
+    m_render = instance.render;
+    m_error = instance.error;
+    if (!m_mpv)
         return;
-    }
-    using namespace mpvname;
-    const bool nullAudio = qEnvironmentVariable("QUORVEL_AUDIO_OUTPUT") == QLatin1String("null");
-    const std::pair<const char*, const char*> options[] = {
-        {kVo, kVoLibmpv}, {kAudioClientName, kClientName}, {kConfig, kNo}, {kTerminal, kNo},
-        {kOsc, kNo}, {kInputDefaultBindings, kNo}, {kInputVoKeyboard, kNo}, {kKeepOpen, kYes},
-        {kHwdec, kNo}, {kIdle, kYes}, {kOsdLevel, kZero}, {kSubAuto, kNo}, {kAudioFileAuto, kNo},
-        {kResumePlayback, kNo}, {kYtdl, kNo}, {kDemuxer, kLavf}, {kSwsScaler, kSwsScalerSmooth},
-        {kZimgScaler, kSwsScalerSmooth}, {kCache, kAuto},
-        // No scripts (each would be a thread and an interpreter per player) and no look through
-        // the file's folder for other files to show.
-        {kLoadScripts, kNo}, {kLoadStatsOverlay, kNo}, {kLoadOsdConsole, kNo}, {kLoadAutoProfiles, kNo},
-        {kCoverArtAuto, kNo},
-        {kAo, nullAudio ? kAoNull : nullptr}};
-    for (const auto& [name, value] : options) {
-        if (value && mpv_set_option_string(mpv, name, value) < 0) {
-            m_error = QStringLiteral("libmpv refused option %1=%2").arg(QLatin1String(name), QLatin1String(value));
-            mpv_terminate_destroy(mpv);
-            return;
-        }
-    }
-    if (const int rc = mpv_initialize(mpv); rc < 0) {
-        m_error = QStringLiteral("libmpv did not start: %1").arg(QLatin1String(mpv_error_string(rc)));
-        mpv_terminate_destroy(mpv);
-        return;
-    }
-    mpv_request_log_messages(mpv, "warn");
-    m_mpv = mpv;
     mpv_set_wakeup_callback(m_mpv, &MpvCore::onWakeup, this);
+    if (m_render)
+        mpv_render_context_set_update_callback(m_render, &MpvCore::onRenderUpdate, this);
+    // Whatever the instance said before it had a callback is drained once now.
+    onWakeup(this);
 }
 
 void MpvCore::onWakeup(void* self)
@@ -315,23 +293,9 @@ void MpvCore::commandAsync(const QStringList& args, quint64 id)
 
 bool MpvCore::enableSoftwareRender(QString* error)
 {
-    if (m_render)
-        return true;
-    if (!m_mpv) {
-        if (error)
-            *error = m_error;
-        return false;
-    }
-    char apiType[] = MPV_RENDER_API_TYPE_SW;
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, apiType}, {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (const int rc = mpv_render_context_create(&m_render, m_mpv, params); rc < 0) {
-        m_render = nullptr;
-        if (error)
-            *error = QStringLiteral("no software video output: %1").arg(QLatin1String(mpv_error_string(rc)));
-        return false;
-    }
-    mpv_render_context_set_update_callback(m_render, &MpvCore::onRenderUpdate, this);
-    return true;
+    if (!m_render && error)
+        *error = m_error;
+    return m_render != nullptr;
 }
 
 bool MpvCore::renderFrame(QSize size, qsizetype stride, void* pixels, bool skip)

@@ -9,6 +9,8 @@
 
 #include <atomic>
 
+#include "runtime/mpv/MpvInstance.h"
+
 struct mpv_handle;
 struct mpv_render_context;
 
@@ -22,8 +24,9 @@ public:
     enum class EndReason { Eof, Stop, Quit, Error, Redirect };
     Q_ENUM(EndReason)
 
-    // Creates and initialises the core with the runtime's fixed options. The C numeric locale
-    // must already be in force (see prepareMpvLocale); otherwise isValid() is false.
+    // A started core with the runtime's fixed options: the spare one when there is one (see
+    // prepareSpareMpv). The C numeric locale must already be in force (see prepareMpvLocale);
+    // otherwise isValid() is false.
     explicit MpvCore(QObject* parent = nullptr);
     ~MpvCore() override;
     MpvCore(const MpvCore&) = delete;
@@ -48,9 +51,9 @@ public:
     // Runs a command without waiting; its result arrives through commandDone with the same id.
     void commandAsync(const QStringList& args, quint64 id = 0);
 
-    // Video: a software render context that renders into caller-owned memory.
+    // Video: a software render context that renders into caller-owned memory; false with the
+    // reason when the core has none.
     bool enableSoftwareRender(QString* error);
-    bool hasRender() const { return m_render != nullptr; }
     // Renders the current frame at size into pixels (bgr0, the given stride); with skip the frame
     // is only consumed so playback does not wait for a display that is not shown.
     bool renderFrame(QSize size, qsizetype stride, void* pixels, bool skip);
@@ -68,7 +71,7 @@ Q_SIGNALS:
     void frameDue();
 
 private:
-    void initialise();
+    void adopt(MpvInstance instance);
     void drainEvents();
     void drainRenderUpdates();
     static void onWakeup(void* self);

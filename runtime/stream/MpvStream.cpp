@@ -52,6 +52,7 @@ bool MpvStream::attachVideo(VideoSurface* surface, QString* error)
     if (!m_core->enableSoftwareRender(error))
         return false;
     m_surface = surface;
+    m_videoAttached = true;
     return true;
 }
 
@@ -99,7 +100,7 @@ void MpvStream::play(const QString& url)
             m_metadata = flv.metadata;
     }
     m_phase = Phase::Opening;
-    m_core->setValue(kVo, m_core->hasRender() ? kVoLibmpv : kVoNull);
+    m_core->setValue(kVo, m_videoAttached ? kVoLibmpv : kVoNull);
     // Formats that fetch other files (HLS or concat lists) may only reach what the file itself
     // came from, so a local file cannot make us go on the network.
     const QString nested = m_source.kind == StreamSource::Kind::Local ? QStringLiteral("file")

@@ -73,6 +73,7 @@ private:
 
     MpvCore* m_core;
     QPointer<VideoSurface> m_surface;
+    bool m_videoAttached = false;
     StreamSource m_source;
     Phase m_phase = Phase::Idle;
     quint64 m_playId = 0;

@@ -4,6 +4,7 @@
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/MpvSpare.h"
 #include "runtime/mpv/MpvTeardown.h"
 #include "runtime/stream/MpvStream.h"
 
@@ -278,6 +279,20 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
         QVERIFY(stream->bytesLoaded() < stream->bytesTotal());
         stream.reset();
+    }
+
+    // Last: from here on every stream takes the instance started ahead, and starts the next.
+    void streamsTakeTheInstanceStartedAhead()
+    {
+        runtime::prepareSpareMpv();
+        for (const char* file : {"h263_mp3.flv", "audio_only.flv", "h264_aac.flv"}) {
+            MpvStream stream;
+            QVERIFY2(stream.isValid(), qPrintable(stream.errorText()));
+            StreamRecorder rec(&stream);
+            stream.play(media(QLatin1String(file)));
+            QTRY_VERIFY_WITH_TIMEOUT(stream.time() > 0.3, kWait);
+            QCOMPARE(rec.codes.first(), QStringLiteral("NetStream.Play.Start"));
+        }
     }
 };
 
