@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 
 using runtime::MpvStream;
 using runtime::VideoSurface;
@@ -21,14 +19,6 @@ constexpr int kWait = 20000;
 QString media(const char* name)
 {
     return qEnvironmentVariable("QUORVEL_TEST_MEDIA") + QLatin1Char('/') + QLatin1String(name);
-}
-
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 bool allBlack(const QImage& image)
@@ -93,27 +83,6 @@ private Q_SLOTS:
         surface.reset();
         const double at = stream.time();
         QTRY_VERIFY_WITH_TIMEOUT(stream.time() > at + 1.0, kWait);
-    }
-
-    // Not a check: with QUORVEL_MEASURE_FILE set, plays that file into a 320x240 surface and
-    // prints the CPU time spent per second of media, for comparing with other players.
-    void measureCpuPerMediaSecond()
-    {
-        const QString file = qEnvironmentVariable("QUORVEL_MEASURE_FILE");
-        if (file.isEmpty())
-            QSKIP("set QUORVEL_MEASURE_FILE to measure");
-        VideoSurface surface;
-        surface.resize(320, 240);
-        surface.show();
-        MpvStream stream;
-        QVERIFY(stream.attachVideo(&surface));
-        StreamRecorder rec(&stream);
-        const double before = cpuSeconds();
-        stream.play(file);
-        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Flush"), 600000);
-        const double spent = cpuSeconds() - before;
-        std::fprintf(stderr, "quorvel: measure %s: %.3f cpu s / %.3f media s = %.3f, frames %lld\n", qPrintable(file),
-                     spent, stream.time(), spent / stream.time(), static_cast<long long>(surface.framesShown()));
     }
 };
 
