@@ -1,5 +1,7 @@
 #include "runtime/mpv/MpvSpare.h"
 
+#include <QTimer>
+
 #include <future>
 
 namespace runtime {
@@ -18,16 +20,24 @@ public:
 
     void prepare() {
         m_enabled = true;
-        if (!m_next.valid()) m_next = std::async(std::launch::async, &startMpvInstance);
+        startNext();
     }
 
     MpvInstance take() {
         MpvInstance instance = m_next.valid() ? m_next.get() : startMpvInstance();
-        if (m_enabled) m_next = std::async(std::launch::async, &startMpvInstance);
+        // The next one starts once the player that took this one is under way, so the two do not
+        // compete for the processor while the file opens.
+        if (m_enabled) QTimer::singleShot(kNextAfterMs, [this] { startNext(); });
         return instance;
     }
 
 private:
+    static constexpr int kNextAfterMs = 250;
+
+    void startNext() {
+        if (!m_next.valid()) m_next = std::async(std::launch::async, &startMpvInstance);
+    }
+
     bool m_enabled = false;
     std::future<MpvInstance> m_next;
 };
