@@ -72,7 +72,7 @@ def main():
     ap.add_argument("--display", default=":2")
     ap.add_argument("--runs", type=int, default=3)
     ap.add_argument("--window", type=float, default=10)
-    # Idle processes are charged in 4 ms scheduler ticks: only a long window tells 0.1 % from 0.2 %.
+    # An idle process runs for microseconds at a time: a long window keeps the share steady.
     ap.add_argument("--idle-window", type=float, default=40)
     ap.add_argument("--load-driver")
     ap.add_argument("--soak")

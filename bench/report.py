@@ -83,8 +83,8 @@ def render(table, extra, load_before, load_after, args):
            "Written by `bench/run.sh`. Quorvel with `QUORVEL_AUDIO_OUTPUT=null` (libmpv, software render); "
            "mpv with `--vo=x11 --ao=null`; ffplay with `-an -sync video` (SDL, no sound decoded). "
            f"{args.runs} runs, interleaved player by player; CPU measured over {args.window:g} s of playback "
-           "starting 1.5 s after the first frame (utime+stime of all threads from /proc/<pid>/stat), idle CPU "
-           f"over {args.idle_window:g} s.", "",
+           "starting 1.5 s after the first frame (the run time of all the process's threads from "
+           f"/proc/<pid>/task/*/schedstat), idle CPU over {args.idle_window:g} s.", "",
            "Windowed means a 320×240 video area, the size Quorvel's window takes after a load; full screen "
            "is Quorvel's own full-screen button (clicked with xdotool), mpv's `--fs` and ffplay's `-fs`. "
            "Frames dropped are counted from the start to the end of the measuring window: Quorvel's and "
