@@ -8,6 +8,7 @@
 #include "platform/forms/WindowSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemServices.h"
+#include "platform/services/TerminationSignals.h"
 #include "platform/desktop/XdgDesktopAssociation.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/RegistryStore.h"
@@ -92,6 +93,10 @@ int main(int argc, char** argv) {
                                            },
                                            [] { QCoreApplication::exit(0); },
                                            platform::forms::windowSystemPlacesWindows()});
+
+    // The session asking the program to end is a Quit: the setting is saved and the movie file
+    // removed, where a default signal would leave both undone.
+    platform::TerminationSignals termination([&] { windowFrame.buttons().Picture4_Click(); });
 
     form1.Form_Load();
     form1.form.Show();

@@ -33,6 +33,7 @@ public:
     Layout& layout() { return m_layout; }
     ResizeGrip& grip() { return m_grip; }
     FullScreen& fullScreen() { return m_fullScreen; }
+    FrameButtons& buttons() { return m_buttons; }
     const ScreenMode& mode() const { return m_mode; }
 
 private:
