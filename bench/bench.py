@@ -59,6 +59,16 @@ def idle_cpu(player, media, window):
         run.stop()
 
 
+def start_up(player, media):
+    """Time to the first frame of one start with media on the command line."""
+    run = player.start(media, "window")
+    try:
+        first = player.first_frame_ms(run, 30)
+        return {"error": "no first frame"} if first is None else {"first": first}
+    finally:
+        run.stop()
+
+
 def run_driver(argv, env_extra, pattern, timeout):
     env = dict(os.environ, **env_extra)
     out = subprocess.run(argv, env=env, capture_output=True, text=True, timeout=timeout)
@@ -77,6 +87,9 @@ def main():
     ap.add_argument("--load-driver")
     ap.add_argument("--soak")
     ap.add_argument("--test-media", help="the folder tests/media/make-media.sh filled, for the soak")
+    # A start-up is over in a quarter second, so a neighbour's burst can add a third to it: more
+    # start-ups than playback runs keep its median steady.
+    ap.add_argument("--starts", type=int, default=4)
     ap.add_argument("--soak-loads", type=int, default=1000)
     ap.add_argument("--out", default=os.path.join(players.BENCH_DIR, "RESULTS.md"))
     args = ap.parse_args()
@@ -105,6 +118,14 @@ def main():
                 empty = idle_cpu(p, None, args.idle_window)
                 table.add_run(p.name, "nothing loaded", empty, ("share",))
                 print(f"run {run + 1} {p.name:8} nothing loaded: {empty}", flush=True)
+
+    for start in range(args.starts):
+        order = contenders[start % 3:] + contenders[:start % 3]
+        for name in FILES:
+            for p in order:
+                r = start_up(p, os.path.join(args.media, name))
+                table.add_run(p.name, f"{name} 320×240 window", r, ("first",))
+                print(f"start {start + 1} {p.name:8} {name}: {r}", flush=True)
 
     extra = {}
     if args.load_driver:

@@ -88,7 +88,8 @@ def render(table, extra, load_before, load_after, args):
            "Windowed means a 320×240 video area, the size Quorvel's window takes after a load; full screen "
            "is Quorvel's own full-screen button (clicked with xdotool), mpv's `--fs` and ffplay's `-fs`. "
            "Frames dropped are counted from the start to the end of the measuring window: Quorvel's and "
-           "mpv's are libmpv's decoder and output drops, ffplay's its `fd=` counter. First frame: Quorvel "
+           "mpv's are libmpv's decoder and output drops, ffplay's its `fd=` counter. First frame, from the "
+           f"windowed runs and {args.starts} more start-ups of each player per file: Quorvel "
            "and mpv report it themselves from the kernel's process start time (10 ms steps); ffplay's is "
            "when its first clocked status line was read (status lines come every 30 ms at most).", "",
            "## Machine", *machine(),

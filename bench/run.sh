@@ -2,7 +2,7 @@
 # Builds Quorvel and the benchmark's drivers, makes the bench media, starts Xvfb and measures
 # Quorvel against mpv and ffplay; prints the table and writes bench/RESULTS.md.
 #   bench/run.sh                 3 runs of everything, 1,000-load soak
-#   BENCH_RUNS=1 BENCH_SOAK_LOADS=100 bench/run.sh    a quicker pass
+#   BENCH_RUNS=1 BENCH_STARTS=1 BENCH_SOAK_LOADS=100 bench/run.sh    a quicker pass
 # Needs: mpv, ffplay, ffmpeg, Xvfb, xdotool, xwininfo, python3 (scripts/install-deps.sh).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,5 +25,5 @@ trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
 
 python3 "$root/bench/bench.py" --quorvel "$build/quorvel" --media "$root/bench/media" --display "$display" \
-  --runs "${BENCH_RUNS:-3}" --window "${BENCH_WINDOW:-10}" --idle-window "${BENCH_IDLE_WINDOW:-40}" --load-driver "$build/bench/quorvel_load_latency" \
+  --runs "${BENCH_RUNS:-3}" --window "${BENCH_WINDOW:-10}" --idle-window "${BENCH_IDLE_WINDOW:-40}" --starts "${BENCH_STARTS:-4}" --load-driver "$build/bench/quorvel_load_latency" \
   --soak "$build/tests/soak/tst_soak" --test-media "$build/tests/media" --soak-loads "${BENCH_SOAK_LOADS:-1000}" --out "$root/bench/RESULTS.md"
