@@ -4,8 +4,8 @@
 
 namespace platform::forms {
 
-Timer::Timer(QString name) : m_name(std::move(name)) {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { runHandler(m_name + QStringLiteral("_Timer"), TimerEvent); });
+Timer::Timer(QString name) : m_handlerName(std::move(name) + QStringLiteral("_Timer")) {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { runHandler(m_handlerName, TimerEvent); });
 }
 
 void Timer::setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }

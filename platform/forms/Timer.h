@@ -19,7 +19,8 @@ public:
     std::function<void()> TimerEvent;
 
 private:
-    QString m_name;
+    // Named once: the handler runs many times a second for the life of the window.
+    QString m_handlerName;
     QTimer m_timer;
 };
 
