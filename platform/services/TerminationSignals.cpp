@@ -4,7 +4,6 @@
 #include <csignal>
 #include <cstdio>
 
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
