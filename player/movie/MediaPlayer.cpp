@@ -41,12 +41,12 @@ void MediaPlayer::firstFrame() {
         {{QStringLiteral("À propos de Quorvel..."), QUrl(QStringLiteral("https://quorvel.org"))},
          {QStringLiteral("Aide en ligne"), QUrl(QStringLiteral("https://quorvel.org/aide"))}});
     makeClips();
-    followStage();
 
     runtime::SharedObject& store = m_host.sharedObject(kStoreName);
     m_config =
         readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
                    {store.value(QStringLiteral("volume")), store.value(QStringLiteral("usecaptions"))});
+    followStage();
 
     m_feedManager = std::make_unique<FeedManager>(m_network.get());
     QObject::connect(m_feedManager.get(), &FeedManager::feedReady, m_lifetime.get(),
@@ -91,7 +91,11 @@ void MediaPlayer::followStage() {
     // size when the views lay themselves out.
     runtime::Stage& stage = m_host.stage();
     QObject::connect(&stage, &runtime::Stage::resized, m_lifetime.get(), [this] {
-        if (m_player) m_player->setGeometry(m_host.stage().root()->rect());
+        runtime::Stage& resized = m_host.stage();
+        if (m_player) m_player->setGeometry(resized.root()->rect());
+        // While the feed is read there is no controller yet to follow the stage: the
+        // configuration follows it here, so the views are laid out for the stage they find.
+        if (!m_controller) applyStageResize(m_config, resized.stageWidth(), resized.stageHeight());
     });
 }
 

@@ -8,6 +8,7 @@
 #include "player/movie/views/controlbar/Clips.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/component/Stage.h"
+#include "runtime_stream/LoopbackHttpServer.h"
 #include "support/TestServices.h"
 
 #include <QFile>
@@ -106,6 +107,27 @@ private Q_SLOTS:
         }
         QTRY_COMPARE_WITH_TIMEOUT(f.status.Caption(), QStringLiteral("- Lecture"), kWait);
         QTRY_VERIFY_WITH_TIMEOUT(bar->itemLength() > 25, kWait);
+    }
+
+    void stageResizedWhileTheFeedLoads() {
+        // The playlist is held back, so the movie has started but has no views yet.
+        const QString track = QStringLiteral(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">"
+            "<trackList><track><location>%1</location><meta rel=\"type\">flv</meta></track></trackList></playlist>\n");
+        LoopbackHttpServer server(track.arg(testing::mediaPath(QStringLiteral("long.flv"))).toUtf8());
+        server.stallAfter(0);
+        QVERIFY(server.start());
+        RunningPlayer running(server.url(QStringLiteral("list.xspf")));
+        player::Form1& f = running.f;
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests(), 1, kWait);
+        QVERIFY(!clip(f, QStringLiteral("controlbar")));
+        // A window 100 pixels taller than its minimum of 5010 twips: a stage of 320 x 360.
+        f.form.setHeight(5010 + 100 * 15);
+        QTRY_COMPARE_WITH_TIMEOUT(stage(f)->stageHeight(), 360, kWait);
+        server.release();
+        QTRY_VERIFY_WITH_TIMEOUT(clip<movie::ControlbarView>(f, QStringLiteral("controlbar")), kWait);
+        auto* bar = clip<movie::ControlbarView>(f, QStringLiteral("controlbar"));
+        QTRY_COMPARE_WITH_TIMEOUT(bar->geometry(), QRect(0, 340, 320, 20), kWait);
     }
 
     void captionsShownAtStart_data() {
