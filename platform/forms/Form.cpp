@@ -108,7 +108,9 @@ void Form::setHeight(float twips) {
 }
 
 void Form::windowSystemResized(int widthPixels, int heightPixels) {
-    // Our own size changes arrive here too, later; only a size the window system chose counts.
+    // Our own size changes arrive here too, later; only a size the window system chose counts,
+    // and not one that comes with a full-screen state left behind.
+    if (m_widget->isFullScreen() != m_wantFullScreen) return;
     const int ownW = int(std::lround(m_width / m_screen.TwipsPerPixelX()));
     const int ownH = int(std::lround(m_height / m_screen.TwipsPerPixelY()));
     if (widthPixels == ownW && heightPixels == ownH) return;
@@ -181,7 +183,24 @@ bool Form::StartSystemMove() {
 }
 
 void Form::setWindowSystemFullScreen(bool fullScreen) {
-    if (fullScreen) {
+    m_wantFullScreen = fullScreen;
+    m_stateCorrections = 0;
+    applyWindowSystemFullScreen();
+}
+
+void Form::windowSystemStateChanged() {
+    // A window system may report a state after it was asked for another; a few answers settle it,
+    // and no more, so a window system that insists keeps the last word.
+    constexpr int kMaxCorrections = 3;
+    if (m_widget->isFullScreen() == m_wantFullScreen || m_stateCorrections >= kMaxCorrections) return;
+    ++m_stateCorrections;
+    QMetaObject::invokeMethod(
+        m_widget, [this] { if (m_widget->isFullScreen() != m_wantFullScreen) applyWindowSystemFullScreen(); },
+        Qt::QueuedConnection);
+}
+
+void Form::applyWindowSystemFullScreen() {
+    if (m_wantFullScreen) {
         m_widget->showFullScreen();
         return;
     }

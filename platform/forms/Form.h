@@ -78,7 +78,8 @@ public:
     // Starts the window system's own move of the window while a button is held.
     bool StartSystemMove();
     // Asks the window system to show the window over the whole screen, or not. Leaving gives
-    // the window the form's Width and Height, so sizes set by code meanwhile take effect.
+    // the window the form's Width and Height, so sizes set by code meanwhile take effect. A
+    // late report of the state left behind is answered by asking again.
     void setWindowSystemFullScreen(bool fullScreen);
 
     std::function<void()> Resize;
@@ -92,6 +93,8 @@ public:
 private:
     friend class FormWidget;
     void windowSystemResized(int widthPixels, int heightPixels);
+    void windowSystemStateChanged();
+    void applyWindowSystemFullScreen();
     bool closeRequested();
     bool keyPressed(int key);
     void raiseResize();
@@ -109,6 +112,8 @@ private:
     float m_width = 0;
     float m_height = 0;
     QEventLoop* m_modalLoop = nullptr;
+    bool m_wantFullScreen = false;
+    int m_stateCorrections = 0;
 };
 
 }  // namespace platform::forms

@@ -15,6 +15,11 @@ void FormWidget::resizeEvent(QResizeEvent* event) {
     m_form.windowSystemResized(event->size().width(), event->size().height());
 }
 
+void FormWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) m_form.windowSystemStateChanged();
+}
+
 void FormWidget::closeEvent(QCloseEvent* event) {
     if (m_form.closeRequested())
         event->accept();

@@ -6,14 +6,15 @@ namespace platform::forms {
 
 class Form;
 
-// The top-level widget of a form: reports window-system resizes, close requests and the
-// dialog keys back to its form.
+// The top-level widget of a form: reports window-system resizes and states, close requests and
+// the dialog keys back to its form.
 class FormWidget : public QWidget {
 public:
     FormWidget(Form& form, Qt::WindowFlags flags);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
