@@ -3,6 +3,7 @@
 #include "resources/ProductInfo.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPalette>
 
 namespace player::composition {
@@ -13,7 +14,15 @@ using namespace platform::forms;
 const QColor kWhite(255, 255, 255);
 const QColor kNearBlack(5, 0, 0);
 
-QImage skin(const QString& name) { return QImage(QStringLiteral(":/skin/") + name); }
+// Read as the format its suffix names: guessing from the content would have Qt load every image
+// format plugin at start-up to ask each whether it reads the picture.
+QImage picture(const QString& path) {
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QImage skin(const QString& name) { return picture(QStringLiteral(":/skin/") + name); }
 
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 QColor desktop() { return QApplication::palette().color(QPalette::Dark); }
@@ -52,7 +61,7 @@ Label& label(Form& form, Container& parent, const QString& name, float l, float 
 void composeWindow(Form& form) {
     form.setCaption(quorvel::product::kTitle);
     form.setBackColor(buttonFace());
-    form.setIcon(QImage(QStringLiteral(":/ICON/30001.png")));
+    form.setIcon(picture(QStringLiteral(":/ICON/30001.png")));
     form.setWidth(4830);
     form.setHeight(4845);
 }
