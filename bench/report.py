@@ -11,6 +11,7 @@ import targets
 MEASURES = {
     "cpu": ("CPU s per s of media", "{:.3f}"),
     "dropped": ("frames dropped", "{:.0f}"),
+    "dropped before": ("frames dropped before (start, full-screen switch)", "{:.0f}"),
     "hwm": ("peak memory MB (VmHWM)", "{:.0f}"),
     "first": ("first frame ms from start", "{:.0f}"),
     "share": ("% of one core", "{:.2f}"),
@@ -87,7 +88,8 @@ def render(table, extra, load_before, load_after, args):
            f"/proc/<pid>/task/*/schedstat), idle CPU over {args.idle_window:g} s.", "",
            "Windowed means a 320×240 video area, the size Quorvel's window takes after a load; full screen "
            "is Quorvel's own full-screen button (clicked with xdotool), mpv's `--fs` and ffplay's `-fs`. "
-           "Frames dropped are counted from the start to the end of the measuring window: Quorvel's and "
+           "Frames dropped are counted within the measuring window, and apart those dropped before it "
+           "(while starting and, for Quorvel, switching to full screen): Quorvel's and "
            "mpv's are libmpv's decoder and output drops, ffplay's its `fd=` counter. First frame, from the "
            f"windowed runs and {args.starts} more start-ups of each player per file: Quorvel "
            "and mpv report it themselves from the kernel's process start time (10 ms steps); ffplay's is "

@@ -36,7 +36,9 @@ def _no_drops(table):
             continue
         worst = max(values.get("quorvel", [1]))
         met &= worst == 0
-        details.append(f"{label}: at most {worst:.0f} dropped in a run")
+        before = max(table.rows.get(("dropped before", label), {}).get("quorvel", [0]))
+        details.append(f"{label}: at most {worst:.0f} dropped in a run while playing at that size "
+                       f"({before:.0f} at most at the switch to it)")
     return met and bool(details), details
 
 
