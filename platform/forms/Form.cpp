@@ -110,7 +110,7 @@ void Form::setHeight(float twips) {
 void Form::windowSystemResized(int widthPixels, int heightPixels) {
     // Our own size changes arrive here too, later; only a size the window system chose counts,
     // and not one that comes with a full-screen state left behind.
-    if (m_widget->isFullScreen() != m_wantFullScreen) return;
+    if (stateLeftBehind()) return;
     const int ownW = int(std::lround(m_width / m_screen.TwipsPerPixelX()));
     const int ownH = int(std::lround(m_height / m_screen.TwipsPerPixelY()));
     if (widthPixels == ownW && heightPixels == ownH) return;
@@ -185,17 +185,25 @@ bool Form::StartSystemMove() {
 void Form::setWindowSystemFullScreen(bool fullScreen) {
     m_wantFullScreen = fullScreen;
     m_stateCorrections = 0;
+    m_stateRequested.start();
     applyWindowSystemFullScreen();
 }
 
+bool Form::stateLeftBehind() const {
+    // Soon after a request, the other state is the window system's late report of an earlier
+    // one; later it is the user's own doing through the window system, and stands.
+    constexpr qint64 kSettleMs = 2000;
+    return m_stateRequested.isValid() && !m_stateRequested.hasExpired(kSettleMs) &&
+           m_widget->isFullScreen() != m_wantFullScreen;
+}
+
 void Form::windowSystemStateChanged() {
-    // A window system may report a state after it was asked for another; a few answers settle it,
-    // and no more, so a window system that insists keeps the last word.
+    // A few answers settle it, and no more, so a window system that insists keeps the last word.
     constexpr int kMaxCorrections = 3;
-    if (m_widget->isFullScreen() == m_wantFullScreen || m_stateCorrections >= kMaxCorrections) return;
+    if (!stateLeftBehind() || m_stateCorrections >= kMaxCorrections) return;
     ++m_stateCorrections;
     QMetaObject::invokeMethod(
-        m_widget, [this] { if (m_widget->isFullScreen() != m_wantFullScreen) applyWindowSystemFullScreen(); },
+        m_widget, [this] { if (stateLeftBehind()) applyWindowSystemFullScreen(); },
         Qt::QueuedConnection);
 }
 

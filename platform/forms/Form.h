@@ -5,6 +5,7 @@
 #include "platform/forms/Timer.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 
@@ -94,6 +95,7 @@ private:
     friend class FormWidget;
     void windowSystemResized(int widthPixels, int heightPixels);
     void windowSystemStateChanged();
+    bool stateLeftBehind() const;
     void applyWindowSystemFullScreen();
     bool closeRequested();
     bool keyPressed(int key);
@@ -113,6 +115,7 @@ private:
     float m_height = 0;
     QEventLoop* m_modalLoop = nullptr;
     bool m_wantFullScreen = false;
+    QElapsedTimer m_stateRequested;
     int m_stateCorrections = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "support/TestServices.h"
 
 #include <QFileInfo>
+#include <QScreen>
 #include <QtTest>
 
 using testing::TestWorld;
@@ -169,6 +170,12 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(f.form.widget()->size(), QSize(400, 334), 20000);
         QCOMPARE(f.form.Width(), 6000.0f);
         QCOMPARE(f.form.Height(), 5010.0f);
+        // Long after the request, full screen through the window system is the user's doing: it
+        // stands, and the form takes its size.
+        QTest::qWait(2100);
+        f.form.widget()->setWindowState(Qt::WindowFullScreen);
+        QTRY_COMPARE_WITH_TIMEOUT(f.form.Width(), float(f.form.widget()->screen()->size().width() * 15), 20000);
+        QVERIFY(f.form.widget()->isFullScreen());
     }
 
     void loadInWindowSystemFullScreenShowsTheSmallWindow() {
