@@ -1,6 +1,7 @@
 """The benchmark's table: per measure, each player's median, min and max over the runs, and
 Quorvel's median as a ratio to the best peer's; with the machine's description."""
 
+import os
 import platform
 import re
 import statistics
@@ -120,4 +121,9 @@ def render(table, extra, load_before, load_after, args):
             out += ["Driver failed:", "```", soak, "```"]
         out.append("")
     out += ["## Targets", "", *targets.judge(table, extra), ""]
+    # What the profiles of the missed targets showed is written by hand and kept with each result.
+    profiles = os.path.join(os.path.dirname(os.path.abspath(__file__)), "PROFILES.md")
+    if os.path.exists(profiles):
+        with open(profiles) as f:
+            out.append(f.read())
     return "\n".join(out)
