@@ -94,11 +94,6 @@ void MpvStream::play(const QString& url)
         notFoundLater(m_source.error);
         return;
     }
-    if (m_source.kind == StreamSource::Kind::Local) {
-        const FlvMetadataResult flv = readFlvMetadataFile(m_source.location);
-        if (flv.ok)
-            m_metadata = flv.metadata;
-    }
     m_phase = Phase::Opening;
     m_core->setValue(kVo, m_videoAttached ? kVoLibmpv : kVoNull);
     // Formats that fetch other files (HLS or concat lists) may only reach what the file itself
@@ -110,6 +105,13 @@ void MpvStream::play(const QString& url)
     m_pauseRequested = false;
     m_core->setValue(kPause, false);
     m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")}, m_playId * 2);
+    // Read while libmpv opens the file on its own threads; what it says is only used once this
+    // returns to the event loop.
+    if (m_source.kind == StreamSource::Kind::Local) {
+        const FlvMetadataResult flv = readFlvMetadataFile(m_source.location);
+        if (flv.ok)
+            m_metadata = flv.metadata;
+    }
 }
 
 void MpvStream::pause()
