@@ -2,27 +2,27 @@
 // subsystem binds to it, then runs the window.
 #include "about/frmAbout.h"
 #include "frame/WindowFrame.h"
+#include "intake/Module1.h"
+#include "intake/OpenFileDialog.h"
+#include "platform/desktop/XdgDesktopAssociation.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/ControlFactories.h"
 #include "platform/forms/ScreenMetrics.h"
 #include "platform/forms/WindowSystem.h"
-#include "platform/services/SettingsStore.h"
-#include "platform/services/SystemServices.h"
-#include "platform/services/TerminationSignals.h"
-#include "platform/desktop/XdgDesktopAssociation.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/RegistryStore.h"
 #include "platform/registry/SystemInformation.h"
-#include "intake/Module1.h"
-#include "intake/OpenFileDialog.h"
+#include "platform/services/SettingsStore.h"
+#include "platform/services/SystemServices.h"
+#include "platform/services/TerminationSignals.h"
 #include "player/Form1.h"
 #include "player/movie/MediaPlayer.h"
-#include "shell/AssociationCheckBox.h"
 #include "runtime/component/PlayerControl.h"
-#include "runtime/stream/MpvStream.h"
 #include "runtime/mpv/MallocArenas.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/mpv/MpvSpare.h"
+#include "runtime/stream/MpvStream.h"
+#include "shell/AssociationCheckBox.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
     platform::forms::QtFileDialogs fileDialogs;
 
     runtime::ComponentEnvironment component;
-    component.sharedObjectFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/shared-objects");
+    component.sharedObjectFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                                   QStringLiteral("/quorvel/shared-objects");
     component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
     movie::registerMediaPlayer(component);
@@ -87,12 +87,12 @@ int main(int argc, char** argv) {
     platform::forms::QtMessageBoxes messages;
     // The program's one About box, made at its first showing.
     std::optional<about::frmAbout> aboutBox;
-    frame::WindowFrame windowFrame(form1, {[&] {
-                                               if (!aboutBox) aboutBox.emplace(screen, registry, launcher, messages);
-                                               aboutBox->ShowModal();
-                                           },
-                                           [] { QCoreApplication::exit(0); },
-                                           platform::forms::windowSystemPlacesWindows()});
+    frame::WindowFrame windowFrame(
+        form1, {[&] {
+                    if (!aboutBox) aboutBox.emplace(screen, registry, launcher, messages);
+                    aboutBox->ShowModal();
+                },
+                [] { QCoreApplication::exit(0); }, platform::forms::windowSystemPlacesWindows()});
 
     // The session asking the program to end is a Quit: the setting is saved and the movie file
     // removed, where a default signal would leave both undone.

@@ -23,7 +23,8 @@ const QString kAssociateKey = QStringLiteral("AssociateFLV");
 }  // namespace
 
 Form1::Form1(const Form1Services& services)
-    : form(QStringLiteral("Form1"), platform::forms::FormKind::Borderless, services.screen, &services.components),
+    : form(QStringLiteral("Form1"), platform::forms::FormKind::Borderless, services.screen,
+           &services.components),
       Picture1(titleStrip(form)),
       LabelTitre(titleLabel(form, Picture1)),
       status(statusLabel(form, Picture1)),
@@ -49,8 +50,8 @@ void Form1::Form_Load() {
     const auto& screen = m_services.screen;
     // Every step runs even when an earlier one failed.
     skipOnError([&] {
-        const QString stored =
-            m_services.settings.GetSetting(quorvel::product::kTitle, kSection, kAssociateKey, QStringLiteral("0"));
+        const QString stored = m_services.settings.GetSetting(quorvel::product::kTitle, kSection,
+                                                              kAssociateKey, QStringLiteral("0"));
         Check1.setValue(toInteger16(leadingNumber(stored)));
     });
     skipOnError([&] { form.setWidth(320 * screen.TwipsPerPixelX()); });
@@ -94,8 +95,10 @@ void Form1::createPlayer() {
 
 void Form1::ctrl_FSCommand(const platform::forms::EventInfo& event) {
     if (event.Name != QLatin1String("FSCommand") || event.EventParameters.isEmpty()) return;
-    if (event.EventParameters.at(0).Value.toString() == QLatin1String("play")) status.setCaption(QStringLiteral("- Lecture"));
-    if (event.EventParameters.at(0).Value.toString() == QLatin1String("pause")) status.setCaption(QStringLiteral("- En pause"));
+    if (event.EventParameters.at(0).Value.toString() == QLatin1String("play"))
+        status.setCaption(QStringLiteral("- Lecture"));
+    if (event.EventParameters.at(0).Value.toString() == QLatin1String("pause"))
+        status.setCaption(QStringLiteral("- En pause"));
 }
 
 QString Form1::GetCommandOption(const QString& option) const {

@@ -22,10 +22,16 @@ QImage picture(const QString& path) {
     return reader.read();
 }
 
-QImage skin(const QString& name) { return picture(QStringLiteral(":/skin/") + name); }
+QImage skin(const QString& name) {
+    return picture(QStringLiteral(":/skin/") + name);
+}
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
-QColor desktop() { return QApplication::palette().color(QPalette::Dark); }
+QColor buttonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor desktop() {
+    return QApplication::palette().color(QPalette::Dark);
+}
 
 PictureBox& pictureBox(Form& form, Container& parent, const QString& name, float l, float t, float w, float h,
                        const QColor& back, BorderStyle border) {
@@ -37,8 +43,9 @@ PictureBox& pictureBox(Form& form, Container& parent, const QString& name, float
 }
 
 // A picture box sized to its picture: its stored size follows from the picture and border.
-PictureBox& pictureButton(Form& form, Container& parent, const QString& name, float l, float t, float w, float h,
-                          const QColor& back, BorderStyle border, const QString& picture, const QString& tip) {
+PictureBox& pictureButton(Form& form, Container& parent, const QString& name, float l, float t, float w,
+                          float h, const QColor& back, BorderStyle border, const QString& picture,
+                          const QString& tip) {
     auto& box = pictureBox(form, parent, name, l, t, w, h, back, border);
     box.setAutoSize(true);
     box.setPicture(skin(picture));
@@ -72,7 +79,8 @@ PictureBox& titleStrip(Form& form) {
 }
 
 Label& titleLabel(Form& form, Container& strip) {
-    auto& lbl = label(form, strip, QStringLiteral("LabelTitre"), 240, 15, 1440, 285, quorvel::product::kTitle, 9.75);
+    auto& lbl =
+        label(form, strip, QStringLiteral("LabelTitre"), 240, 15, 1440, 285, quorvel::product::kTitle, 9.75);
     lbl.setAutoSize(true);
     return lbl;
 }
@@ -99,13 +107,15 @@ Label& contactLabel(Form& form, Container& bar) {
 }
 
 PictureBox& openButton(Form& form, Container& bar) {
-    return pictureButton(form, bar, QStringLiteral("OpenFile"), 360, 120, 750, 300, desktop(), BorderStyle::None,
-                         QStringLiteral("ouvrir.bmp"), QStringLiteral("Ouvrir un fichier .FLV"));
+    return pictureButton(form, bar, QStringLiteral("OpenFile"), 360, 120, 750, 300, desktop(),
+                         BorderStyle::None, QStringLiteral("ouvrir.bmp"),
+                         QStringLiteral("Ouvrir un fichier .FLV"));
 }
 
 PictureBox& fullScreenButton(Form& form, Container& bar) {
     auto& box = pictureButton(form, bar, QStringLiteral("fullscreen"), 1200, 120, 1050, 300, desktop(),
-                              BorderStyle::None, QStringLiteral("pleinecran.bmp"), QStringLiteral("Mode plein écran"));
+                              BorderStyle::None, QStringLiteral("pleinecran.bmp"),
+                              QStringLiteral("Mode plein écran"));
     box.setVisible(false);
     return box;
 }
@@ -121,8 +131,8 @@ CheckBox& associateBox(Form& form, Container& bar) {
 }
 
 PictureBox& resizeGrip(Form& form) {
-    auto& grip = pictureBox(form, form, QStringLiteral("resizepic"), 4320, 4080, 495, 495, QColor(128, 128, 128),
-                            BorderStyle::FixedSingle);
+    auto& grip = pictureBox(form, form, QStringLiteral("resizepic"), 4320, 4080, 495, 495,
+                            QColor(128, 128, 128), BorderStyle::FixedSingle);
     grip.setPicture(skin(QStringLiteral("grip.png")));
     grip.setMousePointer(MousePointer::SizeNWSE);
     grip.setToolTipText(QStringLiteral("Redimensionner"));

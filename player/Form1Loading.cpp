@@ -13,8 +13,8 @@ void Form1::GotADrop(const QString& flvfile) {
     currentflv = flvfile;
     // Our movie path has no backslashes to turn; the file's path is escaped instead, so that
     // the movie receives exactly the path it was given.
-    const QString url = QString(swffile).replace(QLatin1Char('\\'), QLatin1Char('/')) + QStringLiteral("?file=") +
-                        platform::escapeQueryValue(currentflv);
+    const QString url = QString(swffile).replace(QLatin1Char('\\'), QLatin1Char('/')) +
+                        QStringLiteral("?file=") + platform::escapeQueryValue(currentflv);
     form.RemoveControl(QStringLiteral("flashplayer"));
     ctrl = nullptr;
     createPlayer();

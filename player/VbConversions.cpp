@@ -15,7 +15,8 @@ double leadingNumber(const QString& text) {
         while (end < compact.size() && compact.at(end).isDigit() && compact.at(end).unicode() < 128) ++end;
         return end > start;
     };
-    if (end < compact.size() && (compact.at(end) == QLatin1Char('+') || compact.at(end) == QLatin1Char('-'))) ++end;
+    if (end < compact.size() && (compact.at(end) == QLatin1Char('+') || compact.at(end) == QLatin1Char('-')))
+        ++end;
     bool any = digits();
     if (end < compact.size() && compact.at(end) == QLatin1Char('.')) {
         ++end;
@@ -23,9 +24,12 @@ double leadingNumber(const QString& text) {
     }
     if (!any) return 0;
     qsizetype mantissaEnd = end;
-    if (end < compact.size() && (compact.at(end) == QLatin1Char('e') || compact.at(end) == QLatin1Char('E'))) {
+    if (end < compact.size() &&
+        (compact.at(end) == QLatin1Char('e') || compact.at(end) == QLatin1Char('E'))) {
         ++end;
-        if (end < compact.size() && (compact.at(end) == QLatin1Char('+') || compact.at(end) == QLatin1Char('-'))) ++end;
+        if (end < compact.size() &&
+            (compact.at(end) == QLatin1Char('+') || compact.at(end) == QLatin1Char('-')))
+            ++end;
         if (digits()) mantissaEnd = end;
     }
     return compact.left(mantissaEnd).toDouble();

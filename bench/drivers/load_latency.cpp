@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        std::printf("load-to-first-frame %lld %s\n", static_cast<long long>(load.elapsed()), qUtf8Printable(file));
+        std::printf("load-to-first-frame %lld %s\n", static_cast<long long>(load.elapsed()),
+                    qUtf8Printable(file));
         std::fflush(stdout);
     }
     int cancel = 0;

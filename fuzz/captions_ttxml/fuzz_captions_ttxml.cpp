@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!result.error.isEmpty() && !result.captions.isEmpty()) __builtin_trap();
     double previousStart = 0;
     for (const movie::Caption& caption : result.captions) {
-        if (!std::isfinite(caption.start) || caption.start < previousStart || !(caption.end >= caption.start)) {
+        if (!std::isfinite(caption.start) || caption.start < previousStart ||
+            !(caption.end >= caption.start)) {
             __builtin_trap();
         }
         previousStart = caption.start;

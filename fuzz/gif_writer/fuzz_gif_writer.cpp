@@ -14,8 +14,7 @@
 namespace {
 
 void check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 }  // namespace
@@ -27,8 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 4)
-        return 0;
+    if (size < 4) return 0;
     const int width = 1 + data[0] % 64;
     const int height = 1 + data[1] % 64;
     const int maxColours = 2 + data[2] % 255;

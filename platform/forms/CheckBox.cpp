@@ -42,18 +42,26 @@ void CheckBox::setValue(int value) {
     performClick();
 }
 
-void CheckBox::userToggled() { setValue(m_value == 0 ? 1 : 0); }
+void CheckBox::userToggled() {
+    setValue(m_value == 0 ? 1 : 0);
+}
 
-QString CheckBox::Caption() const { return static_cast<QCheckBox*>(widget())->text(); }
+QString CheckBox::Caption() const {
+    return static_cast<QCheckBox*>(widget())->text();
+}
 
-void CheckBox::setCaption(const QString& text) { static_cast<QCheckBox*>(widget())->setText(text); }
+void CheckBox::setCaption(const QString& text) {
+    static_cast<QCheckBox*>(widget())->setText(text);
+}
 
 void CheckBox::setColors(const QColor& fore, const QColor& back) {
     // Styles ignore the palette's text colour for check boxes; a style sheet is honoured by all.
-    widget()->setStyleSheet(QStringLiteral("QCheckBox { color: %1; background-color: %2; }")
-                                .arg(fore.name(), back.name()));
+    widget()->setStyleSheet(
+        QStringLiteral("QCheckBox { color: %1; background-color: %2; }").arg(fore.name(), back.name()));
 }
 
-void CheckBox::setFont(const FontSpec& font) { applyFont(widget(), font); }
+void CheckBox::setFont(const FontSpec& font) {
+    applyFont(widget(), font);
+}
 
 }  // namespace platform::forms

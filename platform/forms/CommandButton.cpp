@@ -14,17 +14,25 @@ CommandButton::CommandButton(const QString& name, Container& parent)
     QObject::connect(button, &QPushButton::clicked, button, [this] { performClick(); });
 }
 
-QString CommandButton::Caption() const { return static_cast<QPushButton*>(widget())->text(); }
+QString CommandButton::Caption() const {
+    return static_cast<QPushButton*>(widget())->text();
+}
 
-void CommandButton::setCaption(const QString& text) { static_cast<QPushButton*>(widget())->setText(text); }
+void CommandButton::setCaption(const QString& text) {
+    static_cast<QPushButton*>(widget())->setText(text);
+}
 
-void CommandButton::setFont(const FontSpec& font) { applyFont(widget(), font); }
+void CommandButton::setFont(const FontSpec& font) {
+    applyFont(widget(), font);
+}
 
 void CommandButton::setDefault(bool isDefault) {
     m_default = isDefault;
     static_cast<QPushButton*>(widget())->setDefault(isDefault);
 }
 
-void CommandButton::SetFocus() { widget()->setFocus(Qt::OtherFocusReason); }
+void CommandButton::SetFocus() {
+    widget()->setFocus(Qt::OtherFocusReason);
+}
 
 }  // namespace platform::forms

@@ -26,7 +26,9 @@ void applyFont(QWidget* widget, const FontSpec& spec) {
 }
 
 Control::Control(QString name, Container& parent, QWidget* widget)
-    : m_name(std::move(name)), m_parent(&parent), m_widget(widget),
+    : m_name(std::move(name)),
+      m_parent(&parent),
+      m_widget(widget),
       m_events(std::make_unique<ControlEvents>(*this)) {
     widget->setObjectName(m_name);
     widget->setMouseTracking(true);
@@ -42,10 +44,16 @@ Control::~Control() {
     }
 }
 
-const ScreenMetrics& Control::screen() const { return m_parent->screen(); }
+const ScreenMetrics& Control::screen() const {
+    return m_parent->screen();
+}
 
-int Control::toPixelsX(float twips) const { return int(std::lround(twips / screen().TwipsPerPixelX())); }
-int Control::toPixelsY(float twips) const { return int(std::lround(twips / screen().TwipsPerPixelY())); }
+int Control::toPixelsX(float twips) const {
+    return int(std::lround(twips / screen().TwipsPerPixelX()));
+}
+int Control::toPixelsY(float twips) const {
+    return int(std::lround(twips / screen().TwipsPerPixelY()));
+}
 
 void Control::applyGeometry() {
     if (!m_widget) return;
@@ -97,7 +105,9 @@ void Control::setVisible(bool visible) {
     if (m_widget) m_widget->setVisible(visible);
 }
 
-QString Control::ToolTipText() const { return m_widget ? m_widget->toolTip() : QString(); }
+QString Control::ToolTipText() const {
+    return m_widget ? m_widget->toolTip() : QString();
+}
 
 void Control::setToolTipText(const QString& text) {
     if (m_widget) m_widget->setToolTip(text);
@@ -107,10 +117,17 @@ void Control::setMousePointer(MousePointer pointer) {
     m_pointer = pointer;
     if (!m_widget) return;
     switch (pointer) {
-    case MousePointer::Arrow: m_widget->setCursor(Qt::ArrowCursor); break;
-    case MousePointer::SizeNWSE: m_widget->setCursor(Qt::SizeFDiagCursor); break;
-    case MousePointer::Default: m_widget->unsetCursor(); break;
-    case MousePointer::Custom: break;  // the cursor is the one given by setMouseIcon
+        case MousePointer::Arrow:
+            m_widget->setCursor(Qt::ArrowCursor);
+            break;
+        case MousePointer::SizeNWSE:
+            m_widget->setCursor(Qt::SizeFDiagCursor);
+            break;
+        case MousePointer::Default:
+            m_widget->unsetCursor();
+            break;
+        case MousePointer::Custom:
+            break;  // the cursor is the one given by setMouseIcon
     }
 }
 
@@ -127,7 +144,9 @@ void Control::ZOrder(int position) {
         m_widget->lower();
 }
 
-void Control::performClick() { runHandler(m_name + QStringLiteral("_Click"), Click); }
+void Control::performClick() {
+    runHandler(m_name + QStringLiteral("_Click"), Click);
+}
 
 void Control::dispatchMouse(const QString& event, const std::function<void(const MouseEvent&)>& handler,
                             MouseEvent args) {

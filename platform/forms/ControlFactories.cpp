@@ -6,10 +6,12 @@
 
 namespace platform::forms {
 
-void ControlFactories::add(const QString& progId, Factory factory) { m_factories.insert(progId, std::move(factory)); }
+void ControlFactories::add(const QString& progId, Factory factory) {
+    m_factories.insert(progId, std::move(factory));
+}
 
 std::unique_ptr<ExtenderControl> ControlFactories::create(const QString& progId, const QString& name,
-                                                  Container& parent) const {
+                                                          Container& parent) const {
     const auto it = m_factories.constFind(progId);
     if (it == m_factories.constEnd())
         throw std::runtime_error("cannot create object " + progId.toStdString());

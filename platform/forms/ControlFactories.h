@@ -19,7 +19,8 @@ public:
 
     void add(const QString& progId, Factory factory);
     // Throws std::runtime_error when no component is registered under the ProgID.
-    std::unique_ptr<ExtenderControl> create(const QString& progId, const QString& name, Container& parent) const;
+    std::unique_ptr<ExtenderControl> create(const QString& progId, const QString& name,
+                                            Container& parent) const;
 
 private:
     QHash<QString, Factory> m_factories;

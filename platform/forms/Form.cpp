@@ -56,8 +56,8 @@ ExtenderControl& Form::AddControl(const QString& progId, const QString& name) {
 }
 
 void Form::RemoveControl(const QString& name) {
-    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
-                                 [&](const auto& c) { return c->Name() == name; });
+    const auto it =
+        std::find_if(m_controls.begin(), m_controls.end(), [&](const auto& c) { return c->Name() == name; });
     if (it == m_controls.end()) throw std::runtime_error("no control named " + name.toStdString());
     m_controls.erase(it);
 }
@@ -68,18 +68,28 @@ Control* Form::findControl(const QString& name) const {
     return nullptr;
 }
 
-QString Form::Caption() const { return m_widget->windowTitle(); }
-void Form::setCaption(const QString& caption) { m_widget->setWindowTitle(caption); }
+QString Form::Caption() const {
+    return m_widget->windowTitle();
+}
+void Form::setCaption(const QString& caption) {
+    m_widget->setWindowTitle(caption);
+}
 
 void Form::setBackColor(const QColor& color) {
     m_back = color;
     m_widget->update();
 }
 
-void Form::setIcon(const QImage& icon) { m_widget->setWindowIcon(QPixmap::fromImage(icon)); }
+void Form::setIcon(const QImage& icon) {
+    m_widget->setWindowIcon(QPixmap::fromImage(icon));
+}
 
-float Form::Left() const { return float(m_widget->x()) * m_screen.TwipsPerPixelX(); }
-float Form::Top() const { return float(m_widget->y()) * m_screen.TwipsPerPixelY(); }
+float Form::Left() const {
+    return float(m_widget->x()) * m_screen.TwipsPerPixelX();
+}
+float Form::Top() const {
+    return float(m_widget->y()) * m_screen.TwipsPerPixelY();
+}
 
 void Form::setLeft(float twips) {
     m_widget->move(int(std::lround(twips / m_screen.TwipsPerPixelX())), m_widget->y());
@@ -124,7 +134,9 @@ void Form::fixSizeIfDialog() {
     if (m_kind == FormKind::FixedDialog) m_widget->setFixedSize(m_widget->size());
 }
 
-void Form::raiseResize() { runHandler(m_name + QStringLiteral("_Resize"), Resize); }
+void Form::raiseResize() {
+    runHandler(m_name + QStringLiteral("_Resize"), Resize);
+}
 
 WindowState Form::windowState() const {
     if (m_widget->isMinimized()) return WindowState::Minimized;
@@ -132,7 +144,9 @@ WindowState Form::windowState() const {
     return WindowState::Normal;
 }
 
-void Form::Show() { m_widget->show(); }
+void Form::Show() {
+    m_widget->show();
+}
 
 void Form::ShowModal() {
     QEventLoop loop;
@@ -143,9 +157,13 @@ void Form::ShowModal() {
     m_modalLoop = nullptr;
 }
 
-bool Form::isShown() const { return m_widget->isVisible(); }
+bool Form::isShown() const {
+    return m_widget->isVisible();
+}
 
-void Form::Unload() { m_widget->close(); }
+void Form::Unload() {
+    m_widget->close();
+}
 
 bool Form::closeRequested() {
     int cancel = 0;
@@ -203,7 +221,10 @@ void Form::windowSystemStateChanged() {
     if (!stateLeftBehind() || m_stateCorrections >= kMaxCorrections) return;
     ++m_stateCorrections;
     QMetaObject::invokeMethod(
-        m_widget, [this] { if (stateLeftBehind()) applyWindowSystemFullScreen(); },
+        m_widget,
+        [this] {
+            if (stateLeftBehind()) applyWindowSystemFullScreen();
+        },
         Qt::QueuedConnection);
 }
 

@@ -7,7 +7,8 @@
 
 namespace platform::forms {
 
-Image::Image(const QString& name, Container& parent) : Control(name, parent, new QLabel(parent.clientWidget())) {
+Image::Image(const QString& name, Container& parent)
+    : Control(name, parent, new QLabel(parent.clientWidget())) {
     widget()->setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -16,6 +17,8 @@ void Image::setPicture(const QImage& picture) {
     static_cast<QLabel*>(widget())->setPixmap(QPixmap::fromImage(picture));
 }
 
-void Image::setStretch(bool stretch) { static_cast<QLabel*>(widget())->setScaledContents(stretch); }
+void Image::setStretch(bool stretch) {
+    static_cast<QLabel*>(widget())->setScaledContents(stretch);
+}
 
 }  // namespace platform::forms

@@ -7,16 +7,21 @@
 
 namespace platform::forms {
 namespace {
-QLabel* label(QWidget* w) { return static_cast<QLabel*>(w); }
+QLabel* label(QWidget* w) {
+    return static_cast<QLabel*>(w);
+}
 }  // namespace
 
-Label::Label(const QString& name, Container& parent) : Control(name, parent, new QLabel(parent.clientWidget())) {
+Label::Label(const QString& name, Container& parent)
+    : Control(name, parent, new QLabel(parent.clientWidget())) {
     label(widget())->setAttribute(Qt::WA_TranslucentBackground);
     label(widget())->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     widget()->lower();
 }
 
-QString Label::Caption() const { return label(widget())->text(); }
+QString Label::Caption() const {
+    return label(widget())->text();
+}
 
 void Label::setCaption(const QString& text) {
     label(widget())->setText(text);
@@ -34,7 +39,9 @@ void Label::setFont(const FontSpec& font) {
     fitToText();
 }
 
-void Label::setAlignment(Qt::Alignment alignment) { label(widget())->setAlignment(alignment | Qt::AlignTop); }
+void Label::setAlignment(Qt::Alignment alignment) {
+    label(widget())->setAlignment(alignment | Qt::AlignTop);
+}
 
 void Label::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;

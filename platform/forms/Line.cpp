@@ -33,7 +33,8 @@ private:
 
 }  // namespace
 
-Line::Line(const QString& name, Container& parent) : Control(name, parent, new LineWidget(*this, parent.clientWidget())) {}
+Line::Line(const QString& name, Container& parent)
+    : Control(name, parent, new LineWidget(*this, parent.clientWidget())) {}
 
 void Line::setEnds(float x1, float y1, float x2, float y2) {
     m_x1 = x1;

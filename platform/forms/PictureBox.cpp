@@ -52,9 +52,12 @@ PictureBox::PictureBox(const QString& name, Container& parent)
 
 int PictureBox::borderPixels() const {
     switch (m_border) {
-    case BorderStyle::None: return 0;
-    case BorderStyle::FixedSingle: return 1;
-    case BorderStyle::Fixed3D: return 2;
+        case BorderStyle::None:
+            return 0;
+        case BorderStyle::FixedSingle:
+            return 1;
+        case BorderStyle::Fixed3D:
+            return 2;
     }
     return 0;
 }

@@ -8,7 +8,9 @@ Timer::Timer(QString name) : m_handlerName(std::move(name) + QStringLiteral("_Ti
     QObject::connect(&m_timer, &QTimer::timeout, [this] { runHandler(m_handlerName, TimerEvent); });
 }
 
-void Timer::setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+void Timer::setInterval(int milliseconds) {
+    m_timer.setInterval(milliseconds);
+}
 
 void Timer::setEnabled(bool enabled) {
     if (enabled)

@@ -7,7 +7,9 @@
 namespace platform {
 namespace {
 
-QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+QString keyPath(const QString& section, const QString& key) {
+    return section + QLatin1Char('/') + key;
+}
 
 }  // namespace
 

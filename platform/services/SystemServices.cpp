@@ -23,7 +23,9 @@ QString AddBackslash(const QString& path) {
     return path + QLatin1Char('/');
 }
 
-QString commandLineText(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
+QString commandLineText(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
 
 void TimeSeededRandom::Randomize() {
     // Seconds since midnight with their fraction, as the classic timer gives them.

@@ -53,9 +53,24 @@ QString decodeRun(const QByteArray& bytes) {
 bool mustEscape(char16_t c) {
     if (c < 0x20 || c >= 0x7F) return true;
     switch (c) {
-        case '%': case '&': case '#': case '+': case '=': case '?': case ' ':
-        case '"': case '<': case '>': case '\\': case '^': case '`':
-        case '{': case '|': case '}': case '[': case ']':
+        case '%':
+        case '&':
+        case '#':
+        case '+':
+        case '=':
+        case '?':
+        case ' ':
+        case '"':
+        case '<':
+        case '>':
+        case '\\':
+        case '^':
+        case '`':
+        case '{':
+        case '|':
+        case '}':
+        case '[':
+        case ']':
             return true;
         default:
             return false;
@@ -112,7 +127,8 @@ QueryPairs splitQuery(const QString& query) {
         if (equals < 0) {
             pairs.append({unescapeQueryValue(part.toString()), QString()});
         } else {
-            pairs.append({unescapeQueryValue(part.left(equals).toString()), unescapeQueryValue(part.mid(equals + 1).toString())});
+            pairs.append({unescapeQueryValue(part.left(equals).toString()),
+                          unescapeQueryValue(part.mid(equals + 1).toString())});
         }
     }
     return pairs;

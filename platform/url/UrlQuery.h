@@ -11,7 +11,8 @@ namespace platform {
 // two hexadecimal digits is kept as it is, and "+" stays "+" (the configuration is not form-encoded).
 QString unescapeQueryValue(const QString& text);
 
-// Escapes a value for a URL query so that unescapeQueryValue() gives it back unchanged: "%", "&", "#", "+", "=",
+// Escapes a value for a URL query so that unescapeQueryValue() gives it back unchanged: "%", "&", "#", "+",
+// "=",
 // "?", spaces, control characters, non-ASCII (as UTF-8 escapes) and the characters a URL parser would
 // rewrite ('"', '<', '>', '\', '^', '`', '{', '|', '}', '[', ']'). "/" and ":" stay readable.
 QString escapeQueryValue(const QString& value);

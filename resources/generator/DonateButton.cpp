@@ -46,8 +46,8 @@ QImage donateButton() {
 
     const QString words = QStringLiteral("FAIRE UN DON");
     const QRectF textArea(5, 24, 90, 16);
-    const QFont font = fittedFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")},
-                                  words, textArea.size(), 14);
+    const QFont font = fittedFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")}, words,
+                                  textArea.size(), 14);
     drawCentred(painter, textArea, words, font, Qt::black);
     return image;
 }

@@ -26,8 +26,7 @@ public:
     }
 
     void finishInto(QByteArray& out) {
-        if (m_count > 0)
-            m_bytes.append(char(m_bits & 0xFF));
+        if (m_count > 0) m_bytes.append(char(m_bits & 0xFF));
         for (qsizetype at = 0; at < m_bytes.size(); at += 255) {
             const qsizetype length = std::min<qsizetype>(255, m_bytes.size() - at);
             out.append(char(length));
@@ -65,8 +64,7 @@ void compress(const QByteArray& indices, int minCodeSize, QByteArray& out) {
             table.insert(key, next++);
             // The reader adds its entries one code behind us, so it widens when our next code
             // passes the current width's range, not when it reaches it.
-            if (next > (1 << width) && width < 12)
-                ++width;
+            if (next > (1 << width) && width < 12) ++width;
         } else {
             writer.write(clearCode, width);
             table.clear();
@@ -85,25 +83,22 @@ void compress(const QByteArray& indices, int minCodeSize, QByteArray& out) {
 QByteArray encodeGif(const IndexedImage& image) {
     const int width = image.size.width();
     const int height = image.size.height();
-    if (width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF
-        || image.palette.size() > 256 || image.transparentIndex >= image.palette.size()
-        || image.indices.size() != qsizetype(width) * height)
+    if (width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF || image.palette.size() > 256 ||
+        image.transparentIndex >= image.palette.size() || image.indices.size() != qsizetype(width) * height)
         return {};
     for (char index : image.indices) {
-        if (uchar(index) >= image.palette.size())
-            return {};
+        if (uchar(index) >= image.palette.size()) return {};
     }
 
     int tableBits = 1;  // GIF's smallest colour table has two entries
-    while ((1 << tableBits) < image.palette.size())
-        ++tableBits;
+    while ((1 << tableBits) < image.palette.size()) ++tableBits;
 
     QByteArray out("GIF89a");
     putShort(out, width);
     putShort(out, height);
     out.append(char(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)));  // global table, its size
-    out.append('\0');  // background colour index
-    out.append('\0');  // square pixels
+    out.append('\0');                                                   // background colour index
+    out.append('\0');                                                   // square pixels
     for (int i = 0; i < (1 << tableBits); ++i) {
         const QRgb rgb = i < image.palette.size() ? image.palette[i] : 0;
         out.append(char(qRed(rgb)));
@@ -112,7 +107,7 @@ QByteArray encodeGif(const IndexedImage& image) {
     }
     if (image.transparentIndex >= 0) {
         out.append("\x21\xF9\x04\x01", 4);  // graphic control extension, transparency flag set
-        putShort(out, 0);                    // no delay
+        putShort(out, 0);                   // no delay
         out.append(char(image.transparentIndex));
         out.append('\0');
     }

@@ -35,8 +35,7 @@ struct Box {
         }
         int best = 0;
         for (int c = 1; c < 3; ++c) {
-            if (hi[c] - lo[c] > hi[best] - lo[best])
-                best = c;
+            if (hi[c] - lo[c] > hi[best] - lo[best]) best = c;
         }
         return {best, hi[best] - lo[best]};
     }
@@ -60,8 +59,7 @@ QList<QRgb> medianCut(std::vector<ColourCount> colours, int budget) {
         int pickChannel = 0;
         int pickExtent = 0;
         for (size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].end - boxes[i].begin < 2)
-                continue;
+            if (boxes[i].end - boxes[i].begin < 2) continue;
             auto [c, extent] = boxes[i].widest(colours);
             if (extent > pickExtent) {
                 pick = int(i);
@@ -69,8 +67,7 @@ QList<QRgb> medianCut(std::vector<ColourCount> colours, int budget) {
                 pickExtent = extent;
             }
         }
-        if (pick < 0)
-            break;
+        if (pick < 0) break;
         Box box = boxes[size_t(pick)];
         auto first = colours.begin() + qsizetype(box.begin);
         auto last = colours.begin() + qsizetype(box.end);
@@ -79,22 +76,19 @@ QList<QRgb> medianCut(std::vector<ColourCount> colours, int budget) {
         });
         // Split at the weighted median, keeping at least one colour on each side.
         qint64 total = 0;
-        for (auto it = first; it != last; ++it)
-            total += it->count;
+        for (auto it = first; it != last; ++it) total += it->count;
         qint64 running = 0;
         size_t split = box.begin + 1;
         for (size_t i = box.begin; i + 1 < box.end; ++i) {
             running += colours[i].count;
             split = i + 1;
-            if (running * 2 >= total)
-                break;
+            if (running * 2 >= total) break;
         }
         boxes[size_t(pick)] = {box.begin, split};
         boxes.push_back({split, box.end});
     }
     QList<QRgb> palette;
-    for (const Box& box : boxes)
-        palette.append(average(colours, box));
+    for (const Box& box : boxes) palette.append(average(colours, box));
     return palette;
 }
 
@@ -121,8 +115,7 @@ QImage IndexedImage::toImage() const {
     image.setColorTable(palette);
     for (int y = 0; y < size.height(); ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < size.width(); ++x)
-            line[x] = uchar(indices[y * size.width() + x]);
+        for (int x = 0; x < size.width(); ++x) line[x] = uchar(indices[y * size.width() + x]);
     }
     return image;
 }
@@ -149,8 +142,7 @@ IndexedImage quantize(const QImage& source, int maxColours) {
     result.size = image.size();
     const int budget = maxColours - (anyTransparent ? 1 : 0);
     if (int(colours.size()) <= budget) {
-        for (const ColourCount& c : colours)
-            result.palette.append(c.rgb);
+        for (const ColourCount& c : colours) result.palette.append(c.rgb);
     } else {
         result.palette = medianCut(std::move(colours), budget);
     }

@@ -35,8 +35,7 @@ QFont fittedFont(const QStringList& families, const QString& text, QSizeF box, i
     for (int size = maxPixelSize; size > 4; --size) {
         const QFont font = boldFont(families, size);
         const QRectF bounds = inkedBounds(text, font);
-        if (bounds.width() <= box.width() && bounds.height() <= box.height())
-            return font;
+        if (bounds.width() <= box.width() && bounds.height() <= box.height()) return font;
     }
     return boldFont(families, 5);
 }

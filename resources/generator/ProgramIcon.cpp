@@ -31,9 +31,9 @@ QImage programIcon(int size) {
     // A narrow bold face lets seven letters stand inside the disc at a readable height; two
     // letters are best served by a wide, heavy one.
     const bool fullName = text.size() > 2;
-    const QStringList families = fullName
-        ? QStringList{QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")}
-        : QStringList{QStringLiteral("DejaVu Sans")};
+    const QStringList families =
+        fullName ? QStringList{QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")}
+                 : QStringList{QStringLiteral("DejaVu Sans")};
     const qreal inset = fullName ? size * 0.1 : size * 0.16;
     const QRectF area = disc.adjusted(inset, size * 0.25, -inset, -size * 0.25);
     drawCentred(painter, area, text, fittedFont(families, text, area.size(), size), Qt::white);

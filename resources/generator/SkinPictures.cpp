@@ -18,8 +18,7 @@ QImage titleStrip() {
     image.fill(kSkinGreen);
     for (int y : {10, 11}) {
         image.setPixel(1, y, kPaleGreen);
-        for (int x = 2; x <= 4; ++x)
-            image.setPixel(x, y, 0xFFFFFFFF);
+        for (int x = 2; x <= 4; ++x) image.setPixel(x, y, 0xFFFFFFFF);
         image.setPixel(5, y, kPaleGreen);
     }
     return image;

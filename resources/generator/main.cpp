@@ -35,8 +35,8 @@ private:
     void write(const QString& name, Fill fill) {
         const QString path = m_root.filePath(name);
         QSaveFile file(path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly)
-            || !fill(file) || !file.commit()) {
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+            !fill(file) || !file.commit()) {
             std::fprintf(stderr, "quorvel-skingen: cannot write %s\n", qPrintable(path));
             m_ok = false;
         }
@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     // The strip and the buttons are 24-bit bitmaps: Qt writes every non-indexed image so.
     out.image(QStringLiteral("skin/titlestrip.bmp"), titleStrip(), "BMP");
     out.image(QStringLiteral("skin/reduire.bmp"), wordButton(QStringLiteral("Réduire"), {50, 20}), "BMP");
-    out.image(QStringLiteral("skin/pleinecran.bmp"),
-              wordButton(QStringLiteral("Plein écran"), {70, 20}), "BMP");
+    out.image(QStringLiteral("skin/pleinecran.bmp"), wordButton(QStringLiteral("Plein écran"), {70, 20}),
+              "BMP");
     out.image(QStringLiteral("skin/ouvrir.bmp"), wordButton(QStringLiteral("Ouvrir"), {50, 20}), "BMP");
     out.image(QStringLiteral("skin/about.bmp"), glyphButton(Glyph::Question), "BMP");
     out.image(QStringLiteral("skin/quit.bmp"), glyphButton(Glyph::Cross), "BMP");

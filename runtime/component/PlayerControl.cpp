@@ -17,7 +17,9 @@
 namespace runtime {
 namespace {
 
-StageWidget* stageWidget(QWidget* w) { return static_cast<StageWidget*>(w); }
+StageWidget* stageWidget(QWidget* w) {
+    return static_cast<StageWidget*>(w);
+}
 
 QColor colorOf(int bgr) {
     // The component takes colours as 0xRRGGBB.
@@ -63,7 +65,9 @@ QVariant PlayerControl::invoke(const QString& method, const QVariantList& argume
     throw std::runtime_error("object doesn't support method " + method.toStdString());
 }
 
-void PlayerControl::setBackgroundColor(int rgb) { stageWidget(widget())->setBackground(colorOf(rgb)); }
+void PlayerControl::setBackgroundColor(int rgb) {
+    stageWidget(widget())->setBackground(colorOf(rgb));
+}
 
 void PlayerControl::LoadMovie(int layer, const QString& url) {
     if (layer != 0) throw std::runtime_error("only layer 0 is supported");
@@ -80,7 +84,8 @@ void PlayerControl::LoadMovie(int layer, const QString& url) {
     QString error;
     m_movie = readMovieFile(parts.path, &error);
     if (!m_movie) {
-        std::fprintf(stderr, "quorvel: cannot load movie %s: %s\n", qPrintable(parts.path), qPrintable(error));
+        std::fprintf(stderr, "quorvel: cannot load movie %s: %s\n", qPrintable(parts.path),
+                     qPrintable(error));
         return;
     }
     m_root->setGeometry(widget()->rect());

@@ -12,15 +12,25 @@ namespace runtime {
 
 int componentKeyCode(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    default: return (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ? qtKey : 0;
+        case Qt::Key_Space:
+            return 32;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        default:
+            return (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+                       ? qtKey
+                       : 0;
     }
 }
 
@@ -34,8 +44,12 @@ Stage::~Stage() {
     if (m_root && m_fullScreenWindow) m_root->setParent(m_home);
 }
 
-int Stage::stageWidth() const { return m_root ? m_root->width() : 0; }
-int Stage::stageHeight() const { return m_root ? m_root->height() : 0; }
+int Stage::stageWidth() const {
+    return m_root ? m_root->width() : 0;
+}
+int Stage::stageHeight() const {
+    return m_root ? m_root->height() : 0;
+}
 
 void Stage::controlResized() {
     if (m_state == DisplayState::Normal && m_root && m_home) m_root->setGeometry(m_home->rect());
@@ -81,7 +95,8 @@ bool Stage::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Close) {
             // Closing the full-screen window by the window system just leaves full screen.
             event->ignore();
-            QMetaObject::invokeMethod(this, [this] { setDisplayState(DisplayState::Normal); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { setDisplayState(DisplayState::Normal); }, Qt::QueuedConnection);
             return true;
         }
     }

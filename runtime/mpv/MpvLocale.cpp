@@ -4,8 +4,7 @@
 
 namespace runtime {
 
-void prepareMpvLocale()
-{
+void prepareMpvLocale() {
     std::setlocale(LC_NUMERIC, "C");
 }
 

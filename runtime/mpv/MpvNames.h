@@ -52,14 +52,48 @@ inline constexpr const char* kDecoderFrameDropCount = "decoder-frame-drop-count"
 // What the level meter filter (kLevelFilter) last measured: a map of kLevelKey* texts.
 inline constexpr const char* kLevelMetadata = "af-metadata/quorvellevel";
 
-inline constexpr const char* kOptionNames[] = {
-    kVo, kAo, kAudioClientName, kConfig, kTerminal, kOsc, kInputDefaultBindings, kInputVoKeyboard, kKeepOpen,
-    kHwdec, kCache, kCachePauseWait, kDemuxerReadaheadSecs, kDemuxer, kDemuxerLavfOptions, kIdle, kOsdLevel,
-    kSubAuto, kAudioFileAuto, kResumePlayback, kYtdl, kSwsScaler, kZimgScaler, kAf, kLoadScripts,
-    kLoadStatsOverlay, kLoadOsdConsole, kLoadAutoProfiles, kCoverArtAuto};
-inline constexpr const char* kPropertyNames[] = {
-    kPause, kVolume, kPlaybackTime, kDuration, kFileSize, kDemuxerCacheDuration, kDemuxerCacheState,
-    kPausedForCache, kEofReached, kVideoParams, kVid, kFrameDropCount, kDecoderFrameDropCount};
+inline constexpr const char* kOptionNames[] = {kVo,
+                                               kAo,
+                                               kAudioClientName,
+                                               kConfig,
+                                               kTerminal,
+                                               kOsc,
+                                               kInputDefaultBindings,
+                                               kInputVoKeyboard,
+                                               kKeepOpen,
+                                               kHwdec,
+                                               kCache,
+                                               kCachePauseWait,
+                                               kDemuxerReadaheadSecs,
+                                               kDemuxer,
+                                               kDemuxerLavfOptions,
+                                               kIdle,
+                                               kOsdLevel,
+                                               kSubAuto,
+                                               kAudioFileAuto,
+                                               kResumePlayback,
+                                               kYtdl,
+                                               kSwsScaler,
+                                               kZimgScaler,
+                                               kAf,
+                                               kLoadScripts,
+                                               kLoadStatsOverlay,
+                                               kLoadOsdConsole,
+                                               kLoadAutoProfiles,
+                                               kCoverArtAuto};
+inline constexpr const char* kPropertyNames[] = {kPause,
+                                                 kVolume,
+                                                 kPlaybackTime,
+                                                 kDuration,
+                                                 kFileSize,
+                                                 kDemuxerCacheDuration,
+                                                 kDemuxerCacheState,
+                                                 kPausedForCache,
+                                                 kEofReached,
+                                                 kVideoParams,
+                                                 kVid,
+                                                 kFrameDropCount,
+                                                 kDecoderFrameDropCount};
 
 // Keys of the maps those properties return.
 inline constexpr const char* kCacheEndKey = "cache-end";
@@ -88,7 +122,7 @@ inline constexpr const char* kZero = "0";
 inline constexpr const char* kLavf = "lavf";
 inline constexpr const char* kClientName = "quorvel";
 inline constexpr const char* kSwsScalerSmooth = "bilinear";  // smoothing, at little cost
-inline constexpr const char* kSwFormat = "bgr0";  // QImage::Format_RGB32 on little-endian
+inline constexpr const char* kSwFormat = "bgr0";             // QImage::Format_RGB32 on little-endian
 // The sound passes unchanged; astats puts each frame's own levels in the frame's metadata.
 inline constexpr const char* kLevelFilter = "@quorvellevel:lavfi=[astats=metadata=1:reset=1]";
 inline constexpr const char* kNoFilter = "";

@@ -14,50 +14,45 @@ namespace runtime {
 
 using namespace mpvname;
 
-MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this))
-{
+MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this)) {
     connect(m_core, &MpvCore::commandDone, this, &MpvStream::onCommandDone);
     connect(m_core, &MpvCore::valueRead, this, &MpvStream::onValueRead);
     connect(m_core, &MpvCore::fileStarted, this, [this](qint64 entryId) { m_startedEntry = entryId; });
     connect(m_core, &MpvCore::fileLoaded, this, &MpvStream::onFileLoaded);
-    connect(m_core, &MpvCore::fileEnded, this, [this](qint64 entryId, MpvCore::EndReason reason, const QString& error) {
-        onFileEnded(entryId, static_cast<int>(reason), error);
-    });
+    connect(m_core, &MpvCore::fileEnded, this,
+            [this](qint64 entryId, MpvCore::EndReason reason, const QString& error) {
+                onFileEnded(entryId, static_cast<int>(reason), error);
+            });
     connect(m_core, &MpvCore::playbackRestarted, this, &MpvStream::onPlaybackRestarted);
     connect(m_core, &MpvCore::propertyChanged, this, &MpvStream::onPropertyChanged);
     connect(m_core, &MpvCore::frameDue, this, &MpvStream::onFrameDue);
     connect(m_core, &MpvCore::logMessage, this, &MpvStream::onLogMessage);
     // The drop counters are for the video surface's reports.
-    for (const char* name : {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize,
-                             kPausedForCache, kEofReached, kPause, kVideoParams, kFrameDropCount,
-                             kDecoderFrameDropCount})
+    for (const char* name :
+         {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize, kPausedForCache,
+          kEofReached, kPause, kVideoParams, kFrameDropCount, kDecoderFrameDropCount})
         m_core->observe(name);
     setBufferTime(m_bufferTime);
 }
 
 MpvStream::~MpvStream() = default;
 
-bool MpvStream::isValid() const
-{
+bool MpvStream::isValid() const {
     return m_core->isValid();
 }
 
-QString MpvStream::errorText() const
-{
+QString MpvStream::errorText() const {
     return m_core->errorText();
 }
 
-bool MpvStream::attachVideo(VideoSurface* surface, QString* error)
-{
-    if (!m_core->enableSoftwareRender(error))
-        return false;
+bool MpvStream::attachVideo(VideoSurface* surface, QString* error) {
+    if (!m_core->enableSoftwareRender(error)) return false;
     m_surface = surface;
     m_videoAttached = true;
     return true;
 }
 
-void MpvStream::resetPlayState()
-{
+void MpvStream::resetPlayState() {
     ++m_playId;
     m_phase = Phase::Idle;
     m_entryId = -1;
@@ -72,24 +67,23 @@ void MpvStream::resetPlayState()
     m_videoSize = QSize();
 }
 
-void MpvStream::notFoundLater(const QString& why)
-{
+void MpvStream::notFoundLater(const QString& why) {
     qWarning("quorvel: stream not found: %s", qUtf8Printable(why));
     // Reported after play() returns, as a real open would be, unless another play or a close
     // came first.
     const quint64 playId = m_playId;
-    QMetaObject::invokeMethod(this, [this, playId] {
-        if (playId == m_playId)
-            Q_EMIT status(QStringLiteral("NetStream.Play.StreamNotFound"));
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, playId] {
+            if (playId == m_playId) Q_EMIT status(QStringLiteral("NetStream.Play.StreamNotFound"));
+        },
+        Qt::QueuedConnection);
 }
 
-void MpvStream::play(const QString& url)
-{
+void MpvStream::play(const QString& url) {
     resetPlayState();
     m_source = resolveStreamSource(url);
-    if (!m_core->isValid())
-        m_source.error = m_core->errorText();
+    if (!m_core->isValid()) m_source.error = m_core->errorText();
     if (m_source.kind == StreamSource::Kind::Refused || !m_core->isValid()) {
         notFoundLater(m_source.error);
         return;
@@ -104,53 +98,45 @@ void MpvStream::play(const QString& url)
     m_core->setValue(kAf, m_levelMetering ? kLevelFilter : kNoFilter);
     m_pauseRequested = false;
     m_core->setValue(kPause, false);
-    m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")}, m_playId * 2);
+    m_core->commandAsync({QLatin1String(kLoadFile), m_source.location, QStringLiteral("replace")},
+                         m_playId * 2);
     // Read while libmpv opens the file on its own threads; what it says is only used once this
     // returns to the event loop.
     if (m_source.kind == StreamSource::Kind::Local) {
         const FlvMetadataResult flv = readFlvMetadataFile(m_source.location);
-        if (flv.ok)
-            m_metadata = flv.metadata;
+        if (flv.ok) m_metadata = flv.metadata;
     }
 }
 
-void MpvStream::pause()
-{
+void MpvStream::pause() {
     m_pauseRequested = true;
     m_core->setValue(kPause, true);
 }
 
-void MpvStream::resume()
-{
+void MpvStream::resume() {
     m_pauseRequested = false;
     m_core->setValue(kPause, false);
 }
 
-void MpvStream::seek(double seconds)
-{
-    if (m_phase != Phase::Started)
-        return;
+void MpvStream::seek(double seconds) {
+    if (m_phase != Phase::Started) return;
     m_seekPending = true;
-    m_core->commandAsync({QLatin1String(kSeek), QString::number(std::max(0.0, seconds), 'f', 3),
-                          QLatin1String(kSeekAbsolute)},
-                         m_playId * 2 + 1);
+    m_core->commandAsync(
+        {QLatin1String(kSeek), QString::number(std::max(0.0, seconds), 'f', 3), QLatin1String(kSeekAbsolute)},
+        m_playId * 2 + 1);
 }
 
-void MpvStream::close()
-{
+void MpvStream::close() {
     const bool wasPlaying = m_phase != Phase::Idle;
     resetPlayState();
-    if (wasPlaying)
-        m_core->commandAsync({QLatin1String(kStop)});
+    if (wasPlaying) m_core->commandAsync({QLatin1String(kStop)});
 }
 
-double MpvStream::bufferLength() const
-{
+double MpvStream::bufferLength() const {
     return m_phase == Phase::Started ? std::max(0.0, m_cacheDuration) : 0;
 }
 
-void MpvStream::setBufferTime(double seconds)
-{
+void MpvStream::setBufferTime(double seconds) {
     m_bufferTime = std::max(0.0, seconds);
     // Playback waits for this much after running dry, and the demuxer reads well beyond it so
     // that a local file's buffer never looks short.
@@ -158,43 +144,32 @@ void MpvStream::setBufferTime(double seconds)
     m_core->setValue(kDemuxerReadaheadSecs, m_bufferTime + 5.0);
 }
 
-qint64 MpvStream::bytesTotal() const
-{
-    if (m_phase != Phase::Started)
-        return 0;
-    if (m_source.kind == StreamSource::Kind::Local)
-        return m_source.fileSize;
+qint64 MpvStream::bytesTotal() const {
+    if (m_phase != Phase::Started) return 0;
+    if (m_source.kind == StreamSource::Kind::Local) return m_source.fileSize;
     return std::max<qint64>(0, m_fileSize);
 }
 
-qint64 MpvStream::bytesLoaded() const
-{
+qint64 MpvStream::bytesLoaded() const {
     const qint64 total = bytesTotal();
-    if (m_source.kind == StreamSource::Kind::Local || total <= 0 || m_eofCached)
-        return total;
+    if (m_source.kind == StreamSource::Kind::Local || total <= 0 || m_eofCached) return total;
     // libmpv tells how far into the media its cache reaches, not how many bytes came in, so
     // the bytes are estimated from the time reached.
-    if (m_duration <= 0)
-        return 0;
+    if (m_duration <= 0) return 0;
     return std::clamp<qint64>(qint64(double(total) * m_cacheEnd / m_duration), 0, total);
 }
 
-QList<double> MpvStream::soundLevels() const
-{
-    if (!m_levelMetering || m_phase != Phase::Started)
-        return {};
+QList<double> MpvStream::soundLevels() const {
+    if (!m_levelMetering || m_phase != Phase::Started) return {};
     return soundLevelsFromMetadata(m_core->observedValue(kLevelMetadata).toMap());
 }
 
-void MpvStream::setLevelMetering(bool on)
-{
-    if (on && !m_levelMetering)
-        m_core->observe(kLevelMetadata);
+void MpvStream::setLevelMetering(bool on) {
+    if (on && !m_levelMetering) m_core->observe(kLevelMetadata);
     m_levelMetering = on;
 }
 
-void MpvStream::setVolume(int percent)
-{
+void MpvStream::setVolume(int percent) {
     m_core->setValue(kVolume, double(std::clamp(percent, 0, 100)));
 }
 

@@ -23,13 +23,11 @@ const QString kNotFound = QStringLiteral("NetStream.Play.StreamNotFound");
 
 }  // namespace
 
-bool MpvStream::isCurrentFile() const
-{
+bool MpvStream::isCurrentFile() const {
     return m_phase != Phase::Idle && m_entryId >= 0 && m_startedEntry == m_entryId;
 }
 
-void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result)
-{
+void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result) {
     if (id == m_playId * 2 && m_phase == Phase::Opening) {
         if (!ok) {
             m_phase = Phase::Idle;
@@ -42,10 +40,8 @@ void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result)
     }
 }
 
-void MpvStream::onFileLoaded()
-{
-    if (!isCurrentFile() || m_phase != Phase::Opening)
-        return;
+void MpvStream::onFileLoaded() {
+    if (!isCurrentFile() || m_phase != Phase::Opening) return;
     m_phase = Phase::Started;
     Q_EMIT status(kPlayStart);
     m_metadataPending = true;
@@ -55,15 +51,12 @@ void MpvStream::onFileLoaded()
     m_core->valueAsync(kDuration, readId(Read::Duration));
 }
 
-void MpvStream::onValueRead(quint64 id, const QVariant& value)
-{
-    if (m_phase != Phase::Started)
-        return;
+void MpvStream::onValueRead(quint64 id, const QVariant& value) {
+    if (m_phase != Phase::Started) return;
     if (id == readId(Read::VideoTrack)) {
         m_videoTrack = value.typeId() == QMetaType::LongLong ? VideoTrack::Present : VideoTrack::Absent;
     } else if (id == readId(Read::Duration)) {
-        if (m_metadata.duration <= 0)
-            m_metadata.duration = qMax(0.0, value.toDouble());
+        if (m_metadata.duration <= 0) m_metadata.duration = qMax(0.0, value.toDouble());
         m_durationRead = true;
     } else if (id == readId(Read::Pause)) {
         // Still paused, and not by us: the end of the file. libmpv does not always say so through
@@ -80,10 +73,8 @@ void MpvStream::onValueRead(quint64 id, const QVariant& value)
     sendMetadataWhenReady(false);
 }
 
-void MpvStream::sendMetadataWhenReady(bool force)
-{
-    if (!m_metadataPending)
-        return;
+void MpvStream::sendMetadataWhenReady(bool force) {
+    if (!m_metadataPending) return;
     if (m_metadata.width <= 0 && !m_videoSize.isEmpty()) {
         m_metadata.width = m_videoSize.width();
         m_metadata.height = m_videoSize.height();
@@ -91,20 +82,17 @@ void MpvStream::sendMetadataWhenReady(bool force)
     // The picture's size is known once the first video frame has been decoded; a file with no
     // video has none to wait for.
     const bool read = m_durationRead && m_videoTrack != VideoTrack::Unknown;
-    if (!force && (!read || (m_metadata.width <= 0 && m_videoTrack == VideoTrack::Present)))
-        return;
+    if (!force && (!read || (m_metadata.width <= 0 && m_videoTrack == VideoTrack::Present))) return;
     m_metadataPending = false;
     Q_EMIT metaData(m_metadata);
 }
 
-void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error)
-{
-    if (entryId != m_entryId || m_phase == Phase::Idle)
-        return;
-    if (static_cast<MpvCore::EndReason>(reason) == MpvCore::EndReason::Stop)
-        return;
+void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error) {
+    if (entryId != m_entryId || m_phase == Phase::Idle) return;
+    if (static_cast<MpvCore::EndReason>(reason) == MpvCore::EndReason::Stop) return;
     if (m_phase == Phase::Opening) {
-        qWarning("quorvel: stream not found: %s: %s", qUtf8Printable(m_source.location), qUtf8Printable(error));
+        qWarning("quorvel: stream not found: %s: %s", qUtf8Printable(m_source.location),
+                 qUtf8Printable(error));
         m_phase = Phase::Idle;
         Q_EMIT status(kNotFound);
         return;
@@ -113,19 +101,15 @@ void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error)
     reportEnd();
 }
 
-void MpvStream::reportEnd()
-{
-    if (m_endReported)
-        return;
+void MpvStream::reportEnd() {
+    if (m_endReported) return;
     m_endReported = true;
     Q_EMIT status(kPlayStop);
     Q_EMIT status(kBufferFlush);
 }
 
-void MpvStream::onPlaybackRestarted()
-{
-    if (m_phase != Phase::Started)
-        return;
+void MpvStream::onPlaybackRestarted() {
+    if (m_phase != Phase::Started) return;
     if (!m_restarted) {
         m_restarted = true;
         Q_EMIT status(kBufferFull);
@@ -135,24 +119,19 @@ void MpvStream::onPlaybackRestarted()
     }
 }
 
-void MpvStream::onVideoParams(const QVariantMap& params)
-{
-    if (m_phase != Phase::Started)
-        return;
+void MpvStream::onVideoParams(const QVariantMap& params) {
+    if (m_phase != Phase::Started) return;
     const QSize size(params.value(QLatin1String(kParamsWidthKey)).toInt(),
                      params.value(QLatin1String(kParamsHeightKey)).toInt());
-    if (size.isEmpty() || size == m_videoSize)
-        return;
+    if (size.isEmpty() || size == m_videoSize) return;
     m_videoSize = size;
     Q_EMIT videoSizeChanged(size);
     sendMetadataWhenReady(false);
 }
 
-void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
-{
+void MpvStream::onPropertyChanged(const QString& name, const QVariant& value) {
     if (name == QLatin1String(kPlaybackTime)) {
-        if (value.isValid())
-            m_time = value.toDouble();
+        if (value.isValid()) m_time = value.toDouble();
     } else if (name == QLatin1String(kDemuxerCacheDuration)) {
         m_cacheDuration = value.toDouble();
     } else if (name == QLatin1String(kDemuxerCacheState)) {
@@ -168,8 +147,7 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
     } else if (name == QLatin1String(kPause)) {
         // At the end libmpv pauses by itself. The change may predate a later request of ours, so
         // the value is read again behind the requests already sent.
-        if (m_phase != Phase::Started)
-            return;
+        if (m_phase != Phase::Started) return;
         if (!value.toBool())
             m_endReported = false;
         else if (!m_pauseRequested)
@@ -181,8 +159,7 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
         m_pausedForCache = paused;
     } else if (name == QLatin1String(kEofReached)) {
         // With keep-open the end is a pause at the last frame; a seek back makes it playable again.
-        if (m_phase != Phase::Started)
-            return;
+        if (m_phase != Phase::Started) return;
         if (value.toBool()) {
             sendMetadataWhenReady(true);
             reportEnd();
@@ -192,18 +169,15 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value)
     }
 }
 
-void MpvStream::onFrameDue()
-{
+void MpvStream::onFrameDue() {
     if (m_surface)
         m_surface->renderFrom(*m_core);
     else
         VideoSurface::consumeFrame(*m_core);
 }
 
-void MpvStream::onLogMessage(const QString& level, const QString& text)
-{
-    if (level == QLatin1String("error") || level == QLatin1String("fatal"))
-        ++m_errorLines;
+void MpvStream::onLogMessage(const QString& level, const QString& text) {
+    if (level == QLatin1String("error") || level == QLatin1String("fatal")) ++m_errorLines;
     qWarning("quorvel: mpv %s: %s", qUtf8Printable(level), qUtf8Printable(text));
 }
 

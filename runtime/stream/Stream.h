@@ -10,8 +10,8 @@ class VideoSurface;
 
 // What a stream's own onMetaData script tag says about it. Absent fields stay at 0 / empty.
 struct StreamMetadata {
-    double duration = 0;   // seconds
-    double width = 0;      // pixels
+    double duration = 0;  // seconds
+    double width = 0;     // pixels
     double height = 0;
     QList<double> keyframeTimes;      // seconds
     QList<double> keyframePositions;  // byte offsets in the file

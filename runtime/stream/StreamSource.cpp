@@ -16,17 +16,14 @@ namespace runtime {
 
 namespace {
 
-StreamSource refuse(const QString& why)
-{
+StreamSource refuse(const QString& why) {
     StreamSource source;
     source.error = why;
     return source;
 }
 
-StreamSource localFile(const QString& path)
-{
-    if (path.isEmpty())
-        return refuse(QStringLiteral("no file given"));
+StreamSource localFile(const QString& path) {
+    if (path.isEmpty()) return refuse(QStringLiteral("no file given"));
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QByteArray native = QFile::encodeName(absolute);
     // O_NONBLOCK so that a FIFO without a writer cannot stall the open; fstat then tells what the
@@ -39,8 +36,7 @@ StreamSource localFile(const QString& path)
     ::close(fd);
     if (!statted || !S_ISREG(st.st_mode))
         return refuse(QStringLiteral("%1: not a regular file").arg(absolute));
-    if (st.st_size <= 0)
-        return refuse(QStringLiteral("%1: empty file").arg(absolute));
+    if (st.st_size <= 0) return refuse(QStringLiteral("%1: empty file").arg(absolute));
     StreamSource source;
     source.kind = StreamSource::Kind::Local;
     source.location = absolute;
@@ -50,8 +46,7 @@ StreamSource localFile(const QString& path)
 
 }  // namespace
 
-StreamSource resolveStreamSource(const QString& url)
-{
+StreamSource resolveStreamSource(const QString& url) {
     static const QRegularExpression schemePattern(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*)://"));
     const QRegularExpressionMatch match = schemePattern.match(url);
     const bool hasScheme = match.hasMatch();
@@ -65,10 +60,8 @@ StreamSource resolveStreamSource(const QString& url)
         source.location = address.toString(QUrl::FullyEncoded);
         return source;
     }
-    if (hasScheme && scheme == QLatin1String("file"))
-        return localFile(QUrl(url).toLocalFile());
-    if (hasScheme)
-        return refuse(QStringLiteral("%1: unsupported address").arg(url));
+    if (hasScheme && scheme == QLatin1String("file")) return localFile(QUrl(url).toLocalFile());
+    if (hasScheme) return refuse(QStringLiteral("%1: unsupported address").arg(url));
     return localFile(url);
 }
 

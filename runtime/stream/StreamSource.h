@@ -8,9 +8,9 @@ namespace runtime {
 struct StreamSource {
     enum class Kind { Local, Http, Refused };
     Kind kind = Kind::Refused;
-    QString location;    // the absolute path or the http(s) address handed to libmpv
+    QString location;      // the absolute path or the http(s) address handed to libmpv
     qint64 fileSize = -1;  // local files only
-    QString error;       // why it was refused
+    QString error;         // why it was refused
 };
 
 // Local paths (or file: URLs) must name a readable, non-empty regular file: folders, FIFOs and

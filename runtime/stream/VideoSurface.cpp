@@ -7,9 +7,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <unistd.h>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace runtime {
 
@@ -19,19 +19,16 @@ constexpr qsizetype kAlignment = 64;  // what libmpv's software renderer wants f
 constexpr qint64 kReportEvery = 30;   // frames between two reports for the benchmark
 
 // Milliseconds since this process started, from the kernel's own start time for it.
-qint64 msSinceProcessStart()
-{
+qint64 msSinceProcessStart() {
     QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
+    if (!stat.open(QIODevice::ReadOnly)) return -1;
     const QByteArray line = stat.readAll();
     // Fields after the command name (which may hold spaces) start after the last ')'.
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
     constexpr int kStartTimeField = 22 - 3;
-    if (fields.size() <= kStartTimeField)
-        return -1;
+    if (fields.size() <= kStartTimeField) return -1;
     const double startSeconds = fields[kStartTimeField].toDouble() / double(sysconf(_SC_CLK_TCK));
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     const double nowSeconds = double(now.tv_sec) + double(now.tv_nsec) / 1e9;
     return qint64((nowSeconds - startSeconds) * 1000.0);
@@ -40,8 +37,7 @@ qint64 msSinceProcessStart()
 }  // namespace
 
 VideoSurface::VideoSurface(QWidget* parent)
-    : QWidget(parent), m_reportFrames(qEnvironmentVariable("QUORVEL_REPORT_FRAMES") == QLatin1String("1"))
-{
+    : QWidget(parent), m_reportFrames(qEnvironmentVariable("QUORVEL_REPORT_FRAMES") == QLatin1String("1")) {
     setObjectName(QStringLiteral("video"));
     // Every pixel is painted from the frame, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,30 +45,24 @@ VideoSurface::VideoSurface(QWidget* parent)
 
 VideoSurface::~VideoSurface() = default;
 
-bool VideoSurface::ensureBuffer(QSize size)
-{
-    if (m_image.size() == size && m_pixels)
-        return true;
+bool VideoSurface::ensureBuffer(QSize size) {
+    if (m_image.size() == size && m_pixels) return true;
     const qsizetype stride = (qsizetype(size.width()) * 4 + kAlignment - 1) / kAlignment * kAlignment;
     const size_t bytes = size_t(stride) * size_t(size.height());
     m_image = QImage();
     m_pixels.reset(static_cast<uchar*>(std::aligned_alloc(kAlignment, bytes)));
-    if (!m_pixels)
-        return false;
+    if (!m_pixels) return false;
     m_image = QImage(m_pixels.get(), size.width(), size.height(), stride, QImage::Format_RGB32);
     m_image.fill(Qt::black);
     m_image.setDevicePixelRatio(devicePixelRatioF());
     return true;
 }
 
-void VideoSurface::renderFrom(MpvCore& core)
-{
+void VideoSurface::renderFrom(MpvCore& core) {
     const QSize pixelSize = (QSizeF(size()) * devicePixelRatioF()).toSize();
     const bool shown = isVisible() && !pixelSize.isEmpty();
-    if (!ensureBuffer(shown ? pixelSize : QSize(1, 1)))
-        return;
-    if (!core.renderFrame(m_image.size(), m_image.bytesPerLine(), m_pixels.get(), !shown) || !shown)
-        return;
+    if (!ensureBuffer(shown ? pixelSize : QSize(1, 1))) return;
+    if (!core.renderFrame(m_image.size(), m_image.bytesPerLine(), m_pixels.get(), !shown) || !shown) return;
     ++m_framesShown;
     if (m_firstFrameMs < 0) {
         m_firstFrameMs = msSinceProcessStart();
@@ -88,19 +78,16 @@ void VideoSurface::renderFrom(MpvCore& core)
     update();
 }
 
-void VideoSurface::consumeFrame(MpvCore& core)
-{
+void VideoSurface::consumeFrame(MpvCore& core) {
     alignas(kAlignment) uchar pixel[kAlignment] = {};
     core.renderFrame(QSize(1, 1), kAlignment, pixel, true);
 }
 
-QImage VideoSurface::currentImage() const
-{
+QImage VideoSurface::currentImage() const {
     return m_framesShown > 0 ? m_image.copy() : QImage();
 }
 
-void VideoSurface::paintEvent(QPaintEvent* event)
-{
+void VideoSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (m_framesShown == 0) {
         painter.fillRect(event->rect(), Qt::black);

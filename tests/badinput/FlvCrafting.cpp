@@ -86,9 +86,13 @@ QByteArray number(double value) {
     return out;
 }
 
-QByteArray string(const QByteArray& text) { return QByteArray(1, '\x02') + nameBytes(text); }
+QByteArray string(const QByteArray& text) {
+    return QByteArray(1, '\x02') + nameBytes(text);
+}
 
-QByteArray boolean(bool value) { return QByteArray(1, '\x01') + QByteArray(1, value ? '\x01' : '\x00'); }
+QByteArray boolean(bool value) {
+    return QByteArray(1, '\x01') + QByteArray(1, value ? '\x01' : '\x00');
+}
 
 QByteArray strictArray(const QList<double>& values) {
     QByteArray out(1, '\x0A');
@@ -103,18 +107,23 @@ QByteArray ecmaArray(const QList<QPair<QByteArray, QByteArray>>& list, quint32 c
     return out + entries(list);
 }
 
-QByteArray object(const QList<QPair<QByteArray, QByteArray>>& list) { return QByteArray(1, '\x03') + entries(list); }
+QByteArray object(const QList<QPair<QByteArray, QByteArray>>& list) {
+    return QByteArray(1, '\x03') + entries(list);
+}
 
 QByteArray nestedObjects(int depth) {
     // Built from the inside out: each level is an object whose one entry "n" holds the next.
     QByteArray out = number(1);
-    for (int i = 0; i < depth; ++i) out = QByteArray(1, '\x03') + nameBytes("n") + out + QByteArray("\x00\x00\x09", 3);
+    for (int i = 0; i < depth; ++i)
+        out = QByteArray(1, '\x03') + nameBytes("n") + out + QByteArray("\x00\x00\x09", 3);
     return out;
 }
 
 }  // namespace amf
 
-QByteArray onMetaData(const QByteArray& ecmaArray) { return amf::string("onMetaData") + ecmaArray; }
+QByteArray onMetaData(const QByteArray& ecmaArray) {
+    return amf::string("onMetaData") + ecmaArray;
+}
 
 void declarePictureSize(FlvFile& file, int width, int height) {
     // Sorenson H.263: 17-bit start code, 5-bit version, 8-bit temporal reference, then a 3-bit

@@ -63,7 +63,8 @@ class BadInput : public QObject {
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
@@ -109,7 +110,8 @@ private Q_SLOTS:
         const qsizetype middle = huge.tags.size() / 2;
         QByteArray hugeBytes = writeFlv(FlvFile{huge.header, huge.tags.mid(0, middle)});
         hugeBytes += tagBytes(huge.tags[middle], 0xFFFFFF, 0);
-        for (const FlvTag& tag : huge.tags.mid(middle + 1)) hugeBytes += tagBytes(tag, quint32(tag.body.size()), 0);
+        for (const FlvTag& tag : huge.tags.mid(middle + 1))
+            hugeBytes += tagBytes(tag, quint32(tag.body.size()), 0);
 
         FlvFile backwards = m_base;
         const quint32 last = backwards.tags.last().timestamp;
@@ -122,23 +124,29 @@ private Q_SLOTS:
         }
         FlvFile giant = m_base;
         declarePictureSize(giant, 16384, 16384);
-        const QList<QPair<QByteArray, QByteArray>> giantMeta = {{"width", amf::number(16384)}, {"height", amf::number(16384)}};
+        const QList<QPair<QByteArray, QByteArray>> giantMeta = {{"width", amf::number(16384)},
+                                                                {"height", amf::number(16384)}};
 
         QTest::newRow("zero bytes") << write("zero.flv", {}) << Frames::None;
         QTest::newRow("header alone") << write("header.flv", clip.left(9)) << Frames::None;
-        QTest::newRow("truncated mid-tag") << write("cut.flv", clip.left(clip.size() / 2 + 7)) << Frames::Some;
+        QTest::newRow("truncated mid-tag")
+            << write("cut.flv", clip.left(clip.size() / 2 + 7)) << Frames::Some;
         QTest::newRow("data offset below 9") << write("offset3.flv", belowNine) << Frames::Either;
         QTest::newRow("data offset past the end") << write("offsetfar.flv", pastEnd) << Frames::Either;
         QTest::newRow("tag size 0xFFFFFF") << write("hugetag.flv", hugeBytes) << Frames::Some;
         // libavformat checks the sizes while it probes and gives such a file up.
-        QTest::newRow("wrong previous-tag sizes") << write("prev.flv", writeFlv(m_base, 0x12345678u)) << Frames::Either;
-        QTest::newRow("timestamps backwards") << write("backwards.flv", writeFlv(backwards)) << Frames::Either;
+        QTest::newRow("wrong previous-tag sizes")
+            << write("prev.flv", writeFlv(m_base, 0x12345678u)) << Frames::Either;
+        QTest::newRow("timestamps backwards")
+            << write("backwards.flv", writeFlv(backwards)) << Frames::Either;
         QTest::newRow("audio only") << write("audio.flv", onlyTags(m_base, 8)) << Frames::None;
         QTest::newRow("video only") << write("video.flv", onlyTags(m_base, 9)) << Frames::Some;
         QTest::newRow("script tags only") << write("script.flv", onlyTags(m_base, 18)) << Frames::None;
         QTest::newRow("unknown codecs") << write("unknown.flv", writeFlv(unknown)) << Frames::None;
-        QTest::newRow("16384 x 16384 pictures") << write("giant.flv", withMetadata(giant, giantMeta)) << Frames::Either;
-        QTest::newRow("MP3 named .flv") << write("song.flv", readMedia(QStringLiteral("audio.mp3"))) << Frames::None;
+        QTest::newRow("16384 x 16384 pictures")
+            << write("giant.flv", withMetadata(giant, giantMeta)) << Frames::Either;
+        QTest::newRow("MP3 named .flv")
+            << write("song.flv", readMedia(QStringLiteral("audio.mp3"))) << Frames::None;
         QTest::newRow("text named .flv") << write("text.flv", "ceci n'est pas une vidéo\n") << Frames::None;
     }
     void damagedContainer() { loadEndsAtRest(); }
@@ -147,28 +155,35 @@ private Q_SLOTS:
         addColumns();
         const double inf = std::numeric_limits<double>::infinity();
         const QList<double> times = {0, 0.4, 0.8};
-        QTest::newRow("duration NaN") << write("nan.flv", withMetadata(m_base, picture(std::nan("")))) << Frames::Some;
-        QTest::newRow("duration infinite") << write("inf.flv", withMetadata(m_base, picture(inf))) << Frames::Some;
-        QTest::newRow("duration negative") << write("neg.flv", withMetadata(m_base, picture(-5))) << Frames::Some;
-        QTest::newRow("duration 1e308") << write("big.flv", withMetadata(m_base, picture(1e308))) << Frames::Some;
+        QTest::newRow("duration NaN")
+            << write("nan.flv", withMetadata(m_base, picture(std::nan("")))) << Frames::Some;
+        QTest::newRow("duration infinite")
+            << write("inf.flv", withMetadata(m_base, picture(inf))) << Frames::Some;
+        QTest::newRow("duration negative")
+            << write("neg.flv", withMetadata(m_base, picture(-5))) << Frames::Some;
+        QTest::newRow("duration 1e308")
+            << write("big.flv", withMetadata(m_base, picture(1e308))) << Frames::Some;
         QTest::newRow("ECMA count 0xFFFFFFFF, 2 entries")
             << write("count.flv", withMetadata(m_base, picture(1).mid(0, 2), 0xFFFFFFFFu)) << Frames::Some;
         QTest::newRow("AMF nested 4000 deep")
-            << write("deep.flv", withMetadata(m_base, {{"deep", amf::nestedObjects(4000)}, {"duration", amf::number(1)}}))
+            << write("deep.flv",
+                     withMetadata(m_base, {{"deep", amf::nestedObjects(4000)}, {"duration", amf::number(1)}}))
             << Frames::Some;
 
         // A string whose length runs past the script tag and past the file's first kilobytes.
         FlvFile pastEnd = m_base;
-        pastEnd.tags.first().body = amf::string("onMetaData") + QByteArray("\x08\x00\x00\x00\x01\x00\x08duration\x02\xFF\xFF", 18);
+        pastEnd.tags.first().body =
+            amf::string("onMetaData") + QByteArray("\x08\x00\x00\x00\x01\x00\x08duration\x02\xFF\xFF", 18);
         QTest::newRow("string past the end") << write("strend.flv", writeFlv(pastEnd)) << Frames::Some;
         FlvFile longString = m_base;
         longString.tags.first().body = amf::string("onMetaData") + QByteArray("\x0C\xFF\xFF\xFF\xF0xyz", 8);
         QTest::newRow("long string past the end") << write("lstr.flv", writeFlv(longString)) << Frames::Some;
 
         const auto keyframes = [&](const QList<double>& t, const QList<double>& p) {
-            return withMetadata(m_base, {{"duration", amf::number(1)},
-                                         {"keyframes", amf::object({{"times", amf::strictArray(t)},
-                                                                    {"filepositions", amf::strictArray(p)}})}});
+            return withMetadata(m_base,
+                                {{"duration", amf::number(1)},
+                                 {"keyframes", amf::object({{"times", amf::strictArray(t)},
+                                                            {"filepositions", amf::strictArray(p)}})}});
         };
         QTest::newRow("keyframe arrays of different lengths")
             << write("kflen.flv", keyframes(times, {13})) << Frames::Some;

@@ -40,7 +40,8 @@ void TestCaptions::srtGood() {
     const movie::CaptionsResult result = movie::parseSrt(sample("good.srt"));
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     QCOMPARE(result.captions.size(), 3);
-    QCOMPARE(result.captions.at(0), (movie::Caption{1.0, 3.5, QStringLiteral("Bonjour à tous\nDeuxième ligne")}));
+    QCOMPARE(result.captions.at(0),
+             (movie::Caption{1.0, 3.5, QStringLiteral("Bonjour à tous\nDeuxième ligne")}));
     QCOMPARE(result.captions.at(1), (movie::Caption{5.25, 7.0, QStringLiteral("En haut <3")}));
     QCOMPARE(result.captions.at(2), (movie::Caption{60.5, 3600.0, QStringLiteral("Rouge")}));
 }
@@ -96,8 +97,8 @@ void TestCaptions::timedTextRefused_data() {
     QTest::newRow("no captions") << QByteArray("<tt><body/></tt>");
     QTest::newRow("entity declaration")
         << QByteArray("<!DOCTYPE tt [<!ENTITY a 'aaaaaaaaaa'>]><tt><body><p begin='1s'>&a;</p></body></tt>");
-    QTest::newRow("external entity")
-        << QByteArray("<!DOCTYPE tt [<!ENTITY s SYSTEM 'file:///etc/passwd'>]><tt><body><p>&s;</p></body></tt>");
+    QTest::newRow("external entity") << QByteArray(
+        "<!DOCTYPE tt [<!ENTITY s SYSTEM 'file:///etc/passwd'>]><tt><body><p>&s;</p></body></tt>");
     QByteArray deep = "<tt><body>";
     for (int i = 0; i < 100; ++i) deep += "<div>";
     QTest::newRow("too deep") << deep + "<p begin='1s'>x</p>";
@@ -114,7 +115,8 @@ void TestCaptions::formatByNameOrContent() {
     const QByteArray srt = sample("good.srt");
     const QByteArray xml = sample("good.xml");
     QCOMPARE(movie::parseCaptions(srt, QStringLiteral("/subs/film.SRT")).captions.size(), 3);
-    QCOMPARE(movie::parseCaptions(srt, QStringLiteral("http://example.test/s.srt?lang=fr")).captions.size(), 3);
+    QCOMPARE(movie::parseCaptions(srt, QStringLiteral("http://example.test/s.srt?lang=fr")).captions.size(),
+             3);
     QCOMPARE(movie::parseCaptions(xml, QStringLiteral("/subs/film.dfxp")).captions.size(), 6);
     QCOMPARE(movie::parseCaptions(xml, QStringLiteral("captions")).captions.size(), 6);
     QCOMPARE(movie::parseCaptions(srt, QStringLiteral("captions")).captions.size(), 3);
@@ -137,8 +139,9 @@ void TestCaptions::lookupAtPositions() {
 
 void TestCaptions::lookupWithOverlaps() {
     // Starts out of order in the file; the parser sorts them.
-    const movie::CaptionList captions = movie::parseSrt(
-        "1\n00:00:02,000 --> 00:00:03,000\ncourt\n\n2\n00:00:00,000 --> 00:00:10,000\nlong\n").captions;
+    const movie::CaptionList captions =
+        movie::parseSrt("1\n00:00:02,000 --> 00:00:03,000\ncourt\n\n2\n00:00:00,000 --> 00:00:10,000\nlong\n")
+            .captions;
     QCOMPARE(captions.at(0).text, QStringLiteral("long"));
     QCOMPARE(textAt(captions, 1.0), QStringLiteral("long"));
     QCOMPARE(textAt(captions, 2.5), QStringLiteral("court"));  // the one that started last

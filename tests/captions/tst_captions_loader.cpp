@@ -21,7 +21,8 @@ movie::CaptionList loadAndWait(movie::CaptionsLoader& loader, const QString& loc
 }  // namespace
 
 void TestCaptionsLoader::loadsLocalFiles() {
-    const QString srt = qEnvironmentVariable("QUORVEL_SOURCE_DIR") + QStringLiteral("/tests/captions/data/good.srt");
+    const QString srt =
+        qEnvironmentVariable("QUORVEL_SOURCE_DIR") + QStringLiteral("/tests/captions/data/good.srt");
     movie::CaptionsLoader loader(nullptr);
     QCOMPARE(loadAndWait(loader, srt).size(), 3);
     QCOMPARE(loadAndWait(loader, QUrl::fromLocalFile(srt).toString()).size(), 3);

@@ -35,8 +35,9 @@ private:
         const QString path = QString::fromLatin1(request.split(' ').value(1));
         if (!m_bodies.contains(path)) return;
         const QByteArray body = m_bodies.value(path);
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/xml\r\nConnection: close\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: application/xml\r\nConnection: close\r\nContent-Length: " +
+            QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 
@@ -48,7 +49,8 @@ private:
 
 QByteArray xspf(const QStringList& locations) {
     QByteArray data = "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList>";
-    for (const QString& location : locations) data += "<track><location>" + location.toUtf8() + "</location></track>";
+    for (const QString& location : locations)
+        data += "<track><location>" + location.toUtf8() + "</location></track>";
     return data + "</trackList></playlist>";
 }
 
@@ -86,20 +88,24 @@ private:
     QNetworkAccessManager m_network;
 };
 
-void TestFeedManager::init() { QVERIFY(m_dir.isValid()); }
+void TestFeedManager::init() {
+    QVERIFY(m_dir.isValid());
+}
 
 QString TestFeedManager::write(const QString& name, const QByteArray& data) {
     const QString path = m_dir.filePath(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) qFatal("cannot write %s", qPrintable(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
     return path;
 }
 
 movie::Feed TestFeedManager::loadAndWait(movie::FeedManager& manager, const QString& file) {
     QSignalSpy ready(&manager, &movie::FeedManager::feedReady);
     manager.load(file);
-    if (!ready.wait(kWait) && ready.isEmpty()) return movie::Feed({movie::FeedItem{QStringLiteral("timed out")}});
+    if (!ready.wait(kWait) && ready.isEmpty())
+        return movie::Feed({movie::FeedItem{QStringLiteral("timed out")}});
     return ready.constFirst().constFirst().value<movie::Feed>();
 }
 
@@ -137,10 +143,13 @@ void TestFeedManager::nestedPlaylistsAreSplicedInPlace() {
 }
 
 void TestFeedManager::playlistNamingItselfDoesNotLoop() {
-    const QString self = write(QStringLiteral("self.xml"), xspf({"a.flv", "self.xml", "./self.xml", "b.flv"}));
+    const QString self =
+        write(QStringLiteral("self.xml"), xspf({"a.flv", "self.xml", "./self.xml", "b.flv"}));
     movie::FeedManager manager(&m_network);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
     const movie::Feed feed = loadAndWait(manager, self);
     QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("a.flv"), m_dir.filePath("b.flv")}));
 }
@@ -187,12 +196,13 @@ void TestFeedManager::fanOutOfPlaylistsIsBounded() {
 void TestFeedManager::missingOrMalformedPlaylistGivesAnEmptyFeed() {
     movie::FeedManager manager(&m_network);
     const QString missing = m_dir.filePath("absent.xml");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist " + QRegularExpression::escape(missing) +
-                                                          ": .+$"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist " +
+                                                          QRegularExpression::escape(missing) + ": .+$"));
     QVERIFY(loadAndWait(manager, missing).isEmpty());
 
     const QString broken = write(QStringLiteral("broken.xml"), "<playlist><trackList><track>");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist .*broken\\.xml: line \\d+: .+$"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^quorvel: playlist .*broken\\.xml: line \\d+: .+$"));
     QVERIFY(loadAndWait(manager, broken).isEmpty());
 }
 
@@ -231,7 +241,8 @@ void TestFeedManager::silentServerTimesOut() {
     LoopbackHttp http;  // knows no path, so it never answers
     movie::FeedManager manager(&m_network);
     manager.setTimeout(300);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist http://127\\.0\\.0\\.1:\\d+/slow\\.xml: "));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^quorvel: playlist http://127\\.0\\.0\\.1:\\d+/slow\\.xml: "));
     QVERIFY(loadAndWait(manager, http.url("/slow.xml")).isEmpty());
 }
 

@@ -18,28 +18,72 @@ void TestMediaType::rule_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("flv") << "/v/clip.flv" << "" << "flv";
-    QTest::newRow("upper-case extension") << "clip.FLV" << "" << "flv";
-    QTest::newRow("mp3") << "song.Mp3" << "" << "mp3";
-    QTest::newRow("images") << "a.jpg" << "" << "jpg";
-    QTest::newRow("gif") << "a.GIF" << "" << "gif";
-    QTest::newRow("png") << "a.png" << "" << "png";
-    QTest::newRow("rbs") << "a.rbs" << "" << "rbs";
-    QTest::newRow("swf") << "a.swf" << "" << "swf";
-    QTest::newRow("rtmp address") << "rtmp://host/app/stream" << "" << "rtmp";
-    QTest::newRow("rtmp prefix is case-sensitive") << "RTMP://host/app/stream" << "" << "xml";
-    QTest::newRow("playlist") << "list.xml" << "" << "xml";
-    QTest::newRow("no extension") << "feed" << "" << "xml";
-    QTest::newRow("empty") << "" << "" << "xml";
-    QTest::newRow("four-letter extension") << "photo.jpeg" << "" << "xml";
-    QTest::newRow("mp4 is not a type") << "clip.mp4" << "" << "xml";
-    QTest::newRow("given type") << "http://host/video?id=3" << "flv" << "flv";
-    QTest::newRow("given type is case-sensitive") << "http://host/video?id=3" << "FLV" << "xml";
-    QTest::newRow("given type not in the list") << "clip" << "mp4" << "xml";
-    QTest::newRow("extension beats a later given type") << "clip.flv" << "mp3" << "flv";
-    QTest::newRow("given type beats a later extension") << "clip.swf" << "mp3" << "mp3";
-    QTest::newRow("short name equal to a type") << "flv" << "" << "flv";
-    QTest::newRow("query after the extension") << "clip.flv?x=1" << "" << "xml";
+    QTest::newRow("flv") << "/v/clip.flv"
+                         << ""
+                         << "flv";
+    QTest::newRow("upper-case extension") << "clip.FLV"
+                                          << ""
+                                          << "flv";
+    QTest::newRow("mp3") << "song.Mp3"
+                         << ""
+                         << "mp3";
+    QTest::newRow("images") << "a.jpg"
+                            << ""
+                            << "jpg";
+    QTest::newRow("gif") << "a.GIF"
+                         << ""
+                         << "gif";
+    QTest::newRow("png") << "a.png"
+                         << ""
+                         << "png";
+    QTest::newRow("rbs") << "a.rbs"
+                         << ""
+                         << "rbs";
+    QTest::newRow("swf") << "a.swf"
+                         << ""
+                         << "swf";
+    QTest::newRow("rtmp address") << "rtmp://host/app/stream"
+                                  << ""
+                                  << "rtmp";
+    QTest::newRow("rtmp prefix is case-sensitive") << "RTMP://host/app/stream"
+                                                   << ""
+                                                   << "xml";
+    QTest::newRow("playlist") << "list.xml"
+                              << ""
+                              << "xml";
+    QTest::newRow("no extension") << "feed"
+                                  << ""
+                                  << "xml";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "xml";
+    QTest::newRow("four-letter extension") << "photo.jpeg"
+                                           << ""
+                                           << "xml";
+    QTest::newRow("mp4 is not a type") << "clip.mp4"
+                                       << ""
+                                       << "xml";
+    QTest::newRow("given type") << "http://host/video?id=3"
+                                << "flv"
+                                << "flv";
+    QTest::newRow("given type is case-sensitive") << "http://host/video?id=3"
+                                                  << "FLV"
+                                                  << "xml";
+    QTest::newRow("given type not in the list") << "clip"
+                                                << "mp4"
+                                                << "xml";
+    QTest::newRow("extension beats a later given type") << "clip.flv"
+                                                        << "mp3"
+                                                        << "flv";
+    QTest::newRow("given type beats a later extension") << "clip.swf"
+                                                        << "mp3"
+                                                        << "mp3";
+    QTest::newRow("short name equal to a type") << "flv"
+                                                << ""
+                                                << "flv";
+    QTest::newRow("query after the extension") << "clip.flv?x=1"
+                                               << ""
+                                               << "xml";
 }
 
 void TestMediaType::rule() {

@@ -127,16 +127,19 @@ void TestPlaylistParsers::refusedDocuments_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("reason");
     QTest::newRow("malformed") << QByteArray("<rss><channel><item><title>x</item></channel></rss>") << "";
-    QTest::newRow("garbage after the root")
-        << QByteArray("<playlist><trackList/></playlist><oops") << "";
+    QTest::newRow("garbage after the root") << QByteArray("<playlist><trackList/></playlist><oops") << "";
     QTest::newRow("not xml") << QByteArray("ceci n'est pas une liste") << "";
     QTest::newRow("empty") << QByteArray() << "";
     QTest::newRow("unknown root") << QByteArray("<html><body/></html>") << "unknown root element <html>";
-    QTest::newRow("billion laughs") << sample("billion-laughs.xml") << "document type declarations are refused";
-    QTest::newRow("external entity") << sample("external-entity.xml") << "document type declarations are refused";
-    QTest::newRow("bare doctype") << QByteArray("<!DOCTYPE rss><rss/>") << "document type declarations are refused";
+    QTest::newRow("billion laughs") << sample("billion-laughs.xml")
+                                    << "document type declarations are refused";
+    QTest::newRow("external entity") << sample("external-entity.xml")
+                                     << "document type declarations are refused";
+    QTest::newRow("bare doctype") << QByteArray("<!DOCTYPE rss><rss/>")
+                                  << "document type declarations are refused";
     QTest::newRow("undeclared entity")
-        << QByteArray("<playlist><trackList><track><location>&x;</location></track></trackList></playlist>") << "";
+        << QByteArray("<playlist><trackList><track><location>&x;</location></track></trackList></playlist>")
+        << "";
     QTest::newRow("too deep") << nested(movie::kPlaylistMaxDepth) << "nested deeper";
     QTest::newRow("oversize") << QByteArray(movie::kPlaylistMaxBytes + 1, ' ') << "larger than";
 }

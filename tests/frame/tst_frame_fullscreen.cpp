@@ -174,7 +174,8 @@ private Q_SLOTS:
         // stands, and the form takes its size.
         QTest::qWait(2100);
         f.form.widget()->setWindowState(Qt::WindowFullScreen);
-        QTRY_COMPARE_WITH_TIMEOUT(f.form.Width(), float(f.form.widget()->screen()->size().width() * 15), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.form.Width(), float(f.form.widget()->screen()->size().width() * 15),
+                                  20000);
         QVERIFY(f.form.widget()->isFullScreen());
     }
 

@@ -146,7 +146,7 @@ private Q_SLOTS:
         QSignalSpy load(&f.model, &FLVModel::load);
         f.model.start(0);
         QCOMPARE(load.last().at(0).toDouble(), 0.0);  // a new stream starts at 0
-        f.model.pollLoad();                            // 0 of 0 bytes: not a number
+        f.model.pollLoad();                           // 0 of 0 bytes: not a number
         QCOMPARE(load.last().at(0).toDouble(), 0.0);
         f.stream().total = 1000;
         f.stream().loaded = 420;
@@ -205,8 +205,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("seekAt25");
-        QTest::newRow("lighttpd") << "lighttpd" << "http://h/v.flv" << "http://h/v.flv?start=9000";
-        QTest::newRow("script") << "http://h/s.php" << "http://h/s.php?file=http://h/v.flv"
+        QTest::newRow("lighttpd") << "lighttpd"
+                                  << "http://h/v.flv"
+                                  << "http://h/v.flv?start=9000";
+        QTest::newRow("script") << "http://h/s.php"
+                                << "http://h/s.php?file=http://h/v.flv"
                                 << "http://h/s.php?file=http://h/v.flv&pos=9000";
     }
     void streamingModes() {

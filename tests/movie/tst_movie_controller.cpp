@@ -50,9 +50,10 @@ struct World {
           config(movie::readConfig(vars, 320, 260)),
           stage(&root, 20),
           store(QDir::tempPath() + QStringLiteral("/so.json")),
-          controller(config, feed, {&video}, updates, requests,
-                     {stage, store, [this](const QUrl& url, const QString& w) { links << url.toString() + " " + w; },
-                      [this](int) { return draw; }}) {
+          controller(
+              config, feed, {&video}, updates, requests,
+              {stage, store, [this](const QUrl& url, const QString& w) { links << url.toString() + " " + w; },
+               [this](int) { return draw; }}) {
         root.resize(320, 260);
     }
     QWidget root;
@@ -74,7 +75,8 @@ class TestMovieController : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void configurationDefaultsAndOverrides() {
-        const Config c = movie::readConfig({{"autostart", "true"}, {"nonsense", "x"}, {"file", "a%20b.flv"}}, 320, 260);
+        const Config c =
+            movie::readConfig({{"autostart", "true"}, {"nonsense", "x"}, {"file", "a%20b.flv"}}, 320, 260);
         QCOMPARE(c.text("file"), QStringLiteral("a%20b.flv"));  // the component unescaped already
         QCOMPARE(c.text("autostart"), QStringLiteral("true"));
         QVERIFY(!c.has("nonsense"));
@@ -153,7 +155,8 @@ private Q_SLOTS:
         emit w.requests.request("playpause");
         emit w.requests.request("scrub", 30);
         emit w.requests.request("stop");
-        QCOMPARE(w.video.log, (QStringList{"start -", "start 12", "pause -", "pause 30", "pause 0", "stop", "item f0"}));
+        QCOMPARE(w.video.log,
+                 (QStringList{"start -", "start 12", "pause -", "pause 30", "pause 0", "stop", "item f0"}));
     }
 
     void endOfItemRules_data() {
@@ -161,10 +164,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shuffle");
         QTest::addColumn<int>("items");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("single, no repeat: pause at 0") << "false" << "true" << 1 << QStringList{"pause 0"};
-        QTest::newRow("single, repeat") << "true" << "false" << 1 << QStringList{"item f0", "start 0"};
-        QTest::newRow("list, not all played") << "list" << "false" << 3 << QStringList{"item f1", "start 0"};
-        QTest::newRow("shuffle draws") << "true" << "true" << 3 << QStringList{"item f2", "start 0"};
+        QTest::newRow("single, no repeat: pause at 0") << "false"
+                                                       << "true" << 1 << QStringList{"pause 0"};
+        QTest::newRow("single, repeat") << "true"
+                                        << "false" << 1 << QStringList{"item f0", "start 0"};
+        QTest::newRow("list, not all played") << "list"
+                                              << "false" << 3 << QStringList{"item f1", "start 0"};
+        QTest::newRow("shuffle draws") << "true"
+                                       << "true" << 3 << QStringList{"item f2", "start 0"};
     }
     void endOfItemRules() {
         QFETCH(QString, repeat);
@@ -241,7 +248,9 @@ private Q_SLOTS:
     }
 
     void fullScreenOrItsLink() {
-        World w(feedOf(1), {{"usefullscreen", "false"}, {"fsbuttonlink", "https://example.org/big"}, {"linktarget", "_blank"}});
+        World w(feedOf(1), {{"usefullscreen", "false"},
+                            {"fsbuttonlink", "https://example.org/big"},
+                            {"linktarget", "_blank"}});
         emit w.requests.request("fullscreen");
         QCOMPARE(w.links, QStringList{"https://example.org/big _blank"});
         QCOMPARE(w.stage.displayState(), runtime::DisplayState::Normal);

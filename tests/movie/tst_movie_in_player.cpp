@@ -112,8 +112,10 @@ private Q_SLOTS:
     void stageResizedWhileTheFeedLoads() {
         // The playlist is held back, so the movie has started but has no views yet.
         const QString track = QStringLiteral(
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">"
-            "<trackList><track><location>%1</location><meta rel=\"type\">flv</meta></track></trackList></playlist>\n");
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
+            "xmlns=\"http://xspf.org/ns/0/\">"
+            "<trackList><track><location>%1</location><meta "
+            "rel=\"type\">flv</meta></track></trackList></playlist>\n");
         LoopbackHttpServer server(track.arg(testing::mediaPath(QStringLiteral("long.flv"))).toUtf8());
         server.stallAfter(0);
         QVERIFY(server.start());

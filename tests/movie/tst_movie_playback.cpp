@@ -59,8 +59,12 @@ private Q_SLOTS:
             };
             QTRY_VERIFY2_WITH_TIMEOUT(video->isVisible() && video->geometry() == placed(),
                                       qPrintable(QStringLiteral("video %1,%2 %3x%4 in display %5x%6")
-                                                     .arg(video->x()).arg(video->y()).arg(video->width())
-                                                     .arg(video->height()).arg(display->width()).arg(display->height())),
+                                                     .arg(video->x())
+                                                     .arg(video->y())
+                                                     .arg(video->width())
+                                                     .arg(video->height())
+                                                     .arg(display->width())
+                                                     .arg(display->height())),
                                       kWait);
             QCOMPARE(display->height(), stageRoot(f)->height() - 20);
         }
@@ -71,11 +75,12 @@ private Q_SLOTS:
     void fileWithoutDurationStillPlaysToItsEnd() {
         const QString path = QDir::tempPath() + QStringLiteral("/noduration.flv");
         QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
-                      QStringLiteral("-y"), QStringLiteral("-i"), testing::mediaPath(QStringLiteral("h263_mp3.flv")),
-                      QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-flvflags"),
-                      QStringLiteral("no_duration_filesize"), path});
+        ffmpeg.start(
+            QStringLiteral("ffmpeg"),
+            {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+             QStringLiteral("-y"), QStringLiteral("-i"), testing::mediaPath(QStringLiteral("h263_mp3.flv")),
+             QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-flvflags"),
+             QStringLiteral("no_duration_filesize"), path});
         QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
         TestWorld world;
         player::Form1 f(world.services());

@@ -174,7 +174,10 @@ private Q_SLOTS:
         emit v.updates.state(movie::Completed);
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 20000);
         seen.sort();
-        QCOMPARE(seen.at(0), QStringLiteral("GET /cb?site=1&file=%2Ffilms%2Fclip%201%26x.flv&title=%C3%89t%C3%A9&id=1&state=end HTTP/1.1"));
+        QCOMPARE(seen.at(0),
+                 QStringLiteral(
+                     "GET /cb?site=1&file=%2Ffilms%2Fclip%201%26x.flv&title=%C3%89t%C3%A9&id=1&state=end "
+                     "HTTP/1.1"));
         QVERIFY(seen.at(1).contains(QStringLiteral("&state=start ")));
     }
 

@@ -40,8 +40,9 @@ private Q_SLOTS:
         QFile movie(f.swffile);
         QVERIFY(movie.open(QIODevice::ReadOnly));
         QCOMPARE(movie.readAll(), *platform::LoadResData(101, QStringLiteral("CUSTOM")));
-        QCOMPARE(QFileInfo(f.swffile).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
-                 QFile::Permissions());
+        QCOMPARE(
+            QFileInfo(f.swffile).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
+            QFile::Permissions());
         auto* player = dynamic_cast<runtime::PlayerControl*>(f.ctrl);
         QVERIFY(player && player->hasMovie());
 

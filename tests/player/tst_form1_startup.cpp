@@ -11,7 +11,9 @@ namespace {
 const QString kSettingKey = QStringLiteral("Quorvel/Settings/AssociateFLV");
 
 // Index of a widget among its siblings: higher lies in front.
-int stackIndex(const QWidget* w) { return int(w->parentWidget()->children().indexOf(const_cast<QWidget*>(w))); }
+int stackIndex(const QWidget* w) {
+    return int(w->parentWidget()->children().indexOf(const_cast<QWidget*>(w)));
+}
 }  // namespace
 
 class Form1Startup : public QObject {

@@ -46,8 +46,9 @@ private Q_SLOTS:
         m_world = std::make_unique<testing::TestWorld>();
         m_world->component.programs.insert(QStringLiteral("Probe"),
                                            [](MovieHost& h) { return std::make_unique<ProbeProgram>(h); });
-        m_form = std::make_unique<platform::forms::Form>(QStringLiteral("host"), platform::forms::FormKind::Borderless,
-                                                          m_world->screen, &m_world->components);
+        m_form = std::make_unique<platform::forms::Form>(QStringLiteral("host"),
+                                                         platform::forms::FormKind::Borderless,
+                                                         m_world->screen, &m_world->components);
     }
     void cleanup() {
         m_form.reset();
@@ -66,8 +67,9 @@ private Q_SLOTS:
         huge[7] = char(0x7F);
         QByteArray corrupted = good;
         corrupted[good.size() / 2] = char(corrupted[good.size() / 2] ^ 0x55);
-        for (const QByteArray& bad : {good.left(7), good.left(good.size() - 3), wrongSignature, longerDeclared, huge,
-                                      corrupted, good + QByteArray("junk"), QByteArray()}) {
+        for (const QByteArray& bad :
+             {good.left(7), good.left(good.size() - 3), wrongSignature, longerDeclared, huge, corrupted,
+              good + QByteArray("junk"), QByteArray()}) {
             QString why;
             QVERIFY(!decodeMovie(bad, &why).has_value());
             QVERIFY(!why.isEmpty());
@@ -101,7 +103,8 @@ private Q_SLOTS:
             commands.append(e.EventParameters.at(0).Value.toString());
         };
         ctrl.setProperty(QStringLiteral("FlashVars"), QStringLiteral("autostart=true&volume=40"));
-        ctrl.invoke(QStringLiteral("LoadMovie"), {0, path + QStringLiteral("?file=%2Fa%20b%26c.flv&x=%zz#frag")});
+        ctrl.invoke(QStringLiteral("LoadMovie"),
+                    {0, path + QStringLiteral("?file=%2Fa%20b%26c.flv&x=%zz#frag")});
         auto& player = dynamic_cast<PlayerControl&>(ctrl);
         const platform::QueryPairs expected{{QStringLiteral("autostart"), QStringLiteral("true")},
                                             {QStringLiteral("volume"), QStringLiteral("40")},

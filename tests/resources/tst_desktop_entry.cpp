@@ -19,8 +19,7 @@ private slots:
         m_lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString& line : m_lines) {
             const qsizetype equals = line.indexOf(QLatin1Char('='));
-            if (equals > 0)
-                m_keys.insert(line.left(equals), line.mid(equals + 1));
+            if (equals > 0) m_keys.insert(line.left(equals), line.mid(equals + 1));
         }
     }
 
@@ -46,8 +45,7 @@ private slots:
 
     void passesTheDesktopValidator() {
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-        if (validator.isEmpty())
-            QSKIP("desktop-file-validate is not installed");
+        if (validator.isEmpty()) QSKIP("desktop-file-validate is not installed");
         QProcess process;
         process.start(validator, {QStringLiteral(QUORVEL_DESKTOP_FILE)});
         QVERIFY(process.waitForFinished(60000));

@@ -16,11 +16,9 @@ IndexedImage randomIndexed(QSize size, int colours, quint32 seed) {
     QRandomGenerator random(seed);
     IndexedImage image;
     image.size = size;
-    for (int i = 0; i < colours; ++i)
-        image.palette.append(qRgb(i * 37 % 256, i * 91 % 256, i * 13 % 256));
+    for (int i = 0; i < colours; ++i) image.palette.append(qRgb(i * 37 % 256, i * 91 % 256, i * 13 % 256));
     image.indices.resize(qsizetype(size.width()) * size.height());
-    for (char& index : image.indices)
-        index = char(random.bounded(colours));
+    for (char& index : image.indices) index = char(random.bounded(colours));
     return image;
 }
 
@@ -105,11 +103,9 @@ private slots:
         // A full grey ramp and a transparent column: 256 greys into 15 entries plus transparency.
         QImage source(257, 4, QImage::Format_ARGB32);
         for (int x = 0; x < 256; ++x) {
-            for (int y = 0; y < 4; ++y)
-                source.setPixel(x, y, qRgb(x, x, x));
+            for (int y = 0; y < 4; ++y) source.setPixel(x, y, qRgb(x, x, x));
         }
-        for (int y = 0; y < 4; ++y)
-            source.setPixel(256, y, qRgba(0, 0, 0, 0));
+        for (int y = 0; y < 4; ++y) source.setPixel(256, y, qRgba(0, 0, 0, 0));
         const IndexedImage indexed = quantize(source, 16);
         QCOMPARE(indexed.palette.size(), 16);
         QCOMPARE(indexed.palette[indexed.transparentIndex], qRgba(0, 0, 0, 0));

@@ -36,8 +36,7 @@ private slots:
         const QSize size = renderer.defaultSize();
         QVERIFY(size.width() > 0 && size.height() > 0);
         QVERIFY(size.width() <= maxSide && size.height() <= maxSide);
-        if (name == QLatin1String("playicon.svg"))
-            QVERIFY(size.width() >= 48);
+        if (name == QLatin1String("playicon.svg")) QVERIFY(size.width() >= 48);
     }
 };
 

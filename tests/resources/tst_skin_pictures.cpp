@@ -14,8 +14,7 @@ constexpr QRgb kGrey = 0xFF808080;
 
 QImage load(const QString& name) {
     QImage image(QStringLiteral(":/") + name);
-    if (image.isNull())
-        qWarning("cannot load %s", qPrintable(name));
+    if (image.isNull()) qWarning("cannot load %s", qPrintable(name));
     return image;
 }
 
@@ -24,8 +23,7 @@ QRect inked(const QImage& image, QRgb ground) {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != ground)
-                box |= QRect(x, y, 1, 1);
+            if (image.pixel(x, y) != ground) box |= QRect(x, y, 1, 1);
         }
     }
     return box;
@@ -43,10 +41,9 @@ bool transparentAt(const QImage& image, int x, int y) {
 bool enclosed(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != colour)
-                continue;
-            if (transparentAt(image, x - 1, y) || transparentAt(image, x + 1, y)
-                || transparentAt(image, x, y - 1) || transparentAt(image, x, y + 1))
+            if (image.pixel(x, y) != colour) continue;
+            if (transparentAt(image, x - 1, y) || transparentAt(image, x + 1, y) ||
+                transparentAt(image, x, y - 1) || transparentAt(image, x, y + 1))
                 return false;
         }
     }
@@ -180,9 +177,9 @@ private slots:
         }
         QVERIFY(transparentAt(grip, 0, 0) && transparentAt(grip, 31, 0) && transparentAt(grip, 0, 31));
         QCOMPARE(grip.pixel(16, 16), kBlack);
-        QCOMPARE(grip.pixel(8, 8), kBlack);    // along the diagonal
+        QCOMPARE(grip.pixel(8, 8), kBlack);  // along the diagonal
         QCOMPARE(grip.pixel(24, 24), kBlack);
-        QVERIFY(transparentAt(grip, 24, 8));   // but not across it
+        QVERIFY(transparentAt(grip, 24, 8));  // but not across it
         QVERIFY(enclosed(grip, kBlack));
         QCOMPARE(grip.text(QStringLiteral("HotspotX")), QStringLiteral("16"));
         QCOMPARE(grip.text(QStringLiteral("HotspotY")), QStringLiteral("16"));
@@ -197,7 +194,8 @@ private slots:
         QCOMPARE(hand.pixel(12, 1), kBlack);
         for (int y = 0; y <= 1; ++y) {
             for (int x = 0; x < 32; ++x)
-                QVERIFY(y == 1 ? (x >= 11 && x <= 13) || transparentAt(hand, x, y) : transparentAt(hand, x, y));
+                QVERIFY(y == 1 ? (x >= 11 && x <= 13) || transparentAt(hand, x, y)
+                               : transparentAt(hand, x, y));
         }
         QCOMPARE(hand.pixel(12, 3), kWhite);
         QVERIFY(transparentAt(hand, 0, 0) && transparentAt(hand, 31, 31));
@@ -218,15 +216,15 @@ private slots:
         const QByteArray gif = file.readAll();
         QVERIFY(gif.startsWith("GIF89a"));
         const uchar packed = uchar(gif[10]);
-        QVERIFY(packed & 0x80);                   // a global colour table
-        QVERIFY((2 << (packed & 0x07)) <= 64);    // of at most 64 entries
+        QVERIFY(packed & 0x80);                                    // a global colour table
+        QVERIFY((2 << (packed & 0x07)) <= 64);                     // of at most 64 entries
         QVERIFY(gif.contains(QByteArray("\x21\xF9\x04\x01", 4)));  // transparency declared
 
         QImage image;
         QVERIFY(image.loadFromData(gif, "GIF"));
         QCOMPARE(image.size(), QSize(100, 44));
         QVERIFY(image.colorCount() <= 64);
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);    // outside the rounded corner
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);  // outside the rounded corner
         QCOMPARE(qAlpha(image.pixel(99, 43)), 0);
         const QRgb face = image.pixel(3, 22);
         QVERIFY(qAlpha(face) == 255 && qGray(face) > 180 && qGray(face) < 250);
@@ -236,12 +234,10 @@ private slots:
         for (int y = 0; y < 44; ++y) {
             for (int x = 0; x < 100; ++x) {
                 const QRgb rgb = image.pixel(x, y);
-                if (qAlpha(rgb) == 255 && qGray(rgb) < 40 && y > 22)
-                    ++black;
-                const int spread = std::max({qRed(rgb), qGreen(rgb), qBlue(rgb)})
-                                   - std::min({qRed(rgb), qGreen(rgb), qBlue(rgb)});
-                if (qAlpha(rgb) == 255 && spread > 80 && y < 22)
-                    ++coloured;
+                if (qAlpha(rgb) == 255 && qGray(rgb) < 40 && y > 22) ++black;
+                const int spread = std::max({qRed(rgb), qGreen(rgb), qBlue(rgb)}) -
+                                   std::min({qRed(rgb), qGreen(rgb), qBlue(rgb)});
+                if (qAlpha(rgb) == 255 && spread > 80 && y < 22) ++coloured;
             }
         }
         QVERIFY(black > 60);      // the words below
@@ -252,7 +248,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("30001") << "ICON/30001.png";
         for (int size : {48, 64, 128, 256})
-            QTest::newRow(qPrintable(QString::number(size))) << QStringLiteral("ICON/hicolor/%1.png").arg(size);
+            QTest::newRow(qPrintable(QString::number(size)))
+                << QStringLiteral("ICON/hicolor/%1.png").arg(size);
     }
     void iconIsAGreenDisc() {
         QFETCH(QString, name);

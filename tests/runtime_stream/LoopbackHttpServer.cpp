@@ -3,23 +3,20 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 
-LoopbackHttpServer::LoopbackHttpServer(QByteArray body, QObject* parent) : QObject(parent), m_body(std::move(body))
-{
+LoopbackHttpServer::LoopbackHttpServer(QByteArray body, QObject* parent)
+    : QObject(parent), m_body(std::move(body)) {
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackHttpServer::onConnection);
 }
 
-bool LoopbackHttpServer::start()
-{
+bool LoopbackHttpServer::start() {
     return m_server.listen(QHostAddress::LocalHost);
 }
 
-QString LoopbackHttpServer::url(const QString& name) const
-{
+QString LoopbackHttpServer::url(const QString& name) const {
     return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server.serverPort()).arg(name);
 }
 
-void LoopbackHttpServer::onConnection()
-{
+void LoopbackHttpServer::onConnection() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         socket->setParent(this);
         auto request = std::make_shared<QByteArray>();
@@ -34,10 +31,10 @@ void LoopbackHttpServer::onConnection()
     }
 }
 
-void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
-{
+void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) {
     ++m_requests;
-    static const QRegularExpression range(QStringLiteral("Range: *bytes=(\\d+)-"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression range(QStringLiteral("Range: *bytes=(\\d+)-"),
+                                          QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = range.match(QString::fromLatin1(request));
     const qint64 total = m_body.size();
     const qint64 from = match.hasMatch() ? qMin(match.captured(1).toLongLong(), total) : 0;
@@ -45,8 +42,8 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
     head += "Content-Type: video/x-flv\r\nAccept-Ranges: bytes\r\n";
     head += "Content-Length: " + QByteArray::number(total - from) + "\r\n";
     if (match.hasMatch())
-        head += "Content-Range: bytes " + QByteArray::number(from) + '-' + QByteArray::number(total - 1) + '/'
-            + QByteArray::number(total) + "\r\n";
+        head += "Content-Range: bytes " + QByteArray::number(from) + '-' + QByteArray::number(total - 1) +
+                '/' + QByteArray::number(total) + "\r\n";
     head += "\r\n";
     socket->write(head);
     qint64 length = total - from;
@@ -57,11 +54,9 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request)
     socket->write(m_body.mid(from, length));
 }
 
-void LoopbackHttpServer::release()
-{
+void LoopbackHttpServer::release() {
     m_stallAfter = -1;
     for (const Held& held : std::as_const(m_held))
-        if (held.socket)
-            held.socket->write(m_body.mid(held.from));
+        if (held.socket) held.socket->write(m_body.mid(held.from));
     m_held.clear();
 }

@@ -6,9 +6,9 @@
 
 // Keeps every status code and metadata a stream sends, in order.
 struct StreamRecorder {
-    explicit StreamRecorder(runtime::Stream* stream)
-    {
-        QObject::connect(stream, &runtime::Stream::status, stream, [this](const QString& code) { codes.append(code); });
+    explicit StreamRecorder(runtime::Stream* stream) {
+        QObject::connect(stream, &runtime::Stream::status, stream,
+                         [this](const QString& code) { codes.append(code); });
         QObject::connect(stream, &runtime::Stream::metaData, stream,
                          [this](const runtime::StreamMetadata& m) { metadata.append(m); });
     }

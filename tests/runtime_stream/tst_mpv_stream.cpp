@@ -14,8 +14,8 @@
 #include <QPointer>
 #include <QTest>
 
-#include <memory>
 #include <sys/stat.h>
+#include <memory>
 
 using runtime::MpvStream;
 
@@ -23,13 +23,11 @@ namespace {
 
 constexpr int kWait = 20000;
 
-QString media(const QString& name)
-{
+QString media(const QString& name) {
     return qEnvironmentVariable("QUORVEL_TEST_MEDIA") + QLatin1Char('/') + name;
 }
 
-int threadCount()
-{
+int threadCount() {
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
@@ -40,19 +38,19 @@ class TestMpvStream : public QObject {
 private Q_SLOTS:
     void initTestCase() { runtime::prepareMpvLocale(); }
 
-    void everyNameIsKnownToLibmpv()
-    {
+    void everyNameIsKnownToLibmpv() {
         runtime::MpvCore core;
         QVERIFY2(core.isValid(), qPrintable(core.errorText()));
         for (const char* option : runtime::mpvname::kOptionNames)
-            QVERIFY2(core.value(qPrintable(QStringLiteral("option-info/%1").arg(QLatin1String(option)))).isValid(), option);
+            QVERIFY2(
+                core.value(qPrintable(QStringLiteral("option-info/%1").arg(QLatin1String(option)))).isValid(),
+                option);
         const QStringList properties = core.value("property-list").toStringList();
         for (const char* property : runtime::mpvname::kPropertyNames)
             QVERIFY2(properties.contains(QLatin1String(property)), property);
     }
 
-    void playsToTheEnd_data()
-    {
+    void playsToTheEnd_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<double>("width");
         QTest::newRow("h263+mp3") << "h263_mp3.flv" << 320.0;
@@ -60,8 +58,7 @@ private Q_SLOTS:
         QTest::newRow("sound only") << "audio_only.flv" << 0.0;
         QTest::newRow("mp3, not FLV") << "audio.mp3" << 0.0;
     }
-    void playsToTheEnd()
-    {
+    void playsToTheEnd() {
         QFETCH(QString, file);
         QFETCH(double, width);
         MpvStream stream;
@@ -86,8 +83,7 @@ private Q_SLOTS:
         QCOMPARE(stream.errorLines(), 0);
     }
 
-    void pauseSeekResume()
-    {
+    void pauseSeekResume() {
         MpvStream stream;
         StreamRecorder rec(&stream);
         stream.setBufferTime(2);
@@ -106,8 +102,7 @@ private Q_SLOTS:
         QVERIFY(std::abs(rec.metadata[0].duration - 30) < 0.5);
     }
 
-    void replaysAfterTheEnd()
-    {
+    void replaysAfterTheEnd() {
         MpvStream stream;
         StreamRecorder rec(&stream);
         stream.play(media(QStringLiteral("h263_mp3.flv")));
@@ -119,8 +114,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(rec.codes.count(QStringLiteral("NetStream.Play.Stop")), 2, kWait);
     }
 
-    void closeWhilePlayingThenPlayAgain()
-    {
+    void closeWhilePlayingThenPlayAgain() {
         auto stream = std::make_unique<MpvStream>();
         StreamRecorder rec(stream.get());
         stream->play(media(QStringLiteral("long.flv")));
@@ -135,11 +129,14 @@ private Q_SLOTS:
         stream.reset();  // destroyed while playing
     }
 
-    void destroyingManyStreamsLeavesNoThreads()
-    {
+    void destroyingManyStreamsLeavesNoThreads() {
         // One stream first, so threads that libraries keep for the process already exist.
-        { MpvStream warm; StreamRecorder rec(&warm); warm.play(media(QStringLiteral("long.flv")));
-          QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait); }
+        {
+            MpvStream warm;
+            StreamRecorder rec(&warm);
+            warm.play(media(QStringLiteral("long.flv")));
+            QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
+        }
         runtime::waitForTeardowns();
         const int before = threadCount();
         for (int i = 0; i < 50; ++i) {
@@ -153,8 +150,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, kWait);
     }
 
-    void unplayableInputIsNotFound_data()
-    {
+    void unplayableInputIsNotFound_data() {
         QTest::addColumn<QString>("url");
         const QString scratch = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath());
         const QString fifo = scratch + QStringLiteral("/pipe.flv");
@@ -168,8 +164,7 @@ private Q_SLOTS:
         QTest::newRow("other scheme") << QStringLiteral("ftp://127.0.0.1/a.flv");
         QTest::newRow("refused connection") << QStringLiteral("http://127.0.0.1:1/a.flv");
     }
-    void unplayableInputIsNotFound()
-    {
+    void unplayableInputIsNotFound() {
         QFETCH(QString, url);
         MpvStream stream;
         StreamRecorder rec(&stream);
@@ -181,55 +176,52 @@ private Q_SLOTS:
 
     // A playlist moves on to its next item, and so drops this stream, when told an item is not
     // found: the stream and its core must not be touched after that signal.
-    void listenerMayDeleteTheStreamWhenNotFound_data()
-    {
+    void listenerMayDeleteTheStreamWhenNotFound_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("refused before libmpv") << QStringLiteral("absent.flv");
         QTest::newRow("refused by libmpv") << QStringLiteral("text.flv");
     }
-    void listenerMayDeleteTheStreamWhenNotFound()
-    {
+    void listenerMayDeleteTheStreamWhenNotFound() {
         QFETCH(QString, file);
         auto* stream = new MpvStream;
         QPointer<MpvStream> alive(stream);
         QObject::connect(stream, &runtime::Stream::status, stream, [stream](const QString& code) {
-            if (code == QLatin1String("NetStream.Play.StreamNotFound"))
-                delete stream;
+            if (code == QLatin1String("NetStream.Play.StreamNotFound")) delete stream;
         });
         stream->play(media(file));
         QTRY_VERIFY_WITH_TIMEOUT(!alive, kWait);
         QTest::qWait(200);  // whatever libmpv still had to say reaches nobody
     }
 
-    void localPlaylistCannotReachTheNetwork()
-    {
+    void localPlaylistCannotReachTheNetwork() {
         QFile file(media(QStringLiteral("h263_mp3.flv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         LoopbackHttpServer server(file.readAll());
         QVERIFY(server.start());
-        const QString path = qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + QStringLiteral("/list.flv");
+        const QString path =
+            qEnvironmentVariable("QUORVEL_TEST_SCRATCH", QDir::tempPath()) + QStringLiteral("/list.flv");
         QFile list(path);
         QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXTINF:3,\n" + server.url(QStringLiteral("a.ts")).toUtf8()
-                   + "\n#EXT-X-ENDLIST\n");
+        list.write("#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXTINF:3,\n" +
+                   server.url(QStringLiteral("a.ts")).toUtf8() + "\n#EXT-X-ENDLIST\n");
         list.close();
         MpvStream stream;
         StreamRecorder rec(&stream);
         stream.play(path);
-        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.StreamNotFound") || rec.has("NetStream.Buffer.Flush"), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            rec.has("NetStream.Play.StreamNotFound") || rec.has("NetStream.Buffer.Flush"), kWait);
         QCOMPARE(server.requests(), 0);
     }
 
-    void truncatedFileEndsCleanly()
-    {
+    void truncatedFileEndsCleanly() {
         MpvStream stream;
         StreamRecorder rec(&stream);
         stream.play(media(QStringLiteral("truncated.flv")));
-        QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Flush") || rec.has("NetStream.Play.StreamNotFound"), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            rec.has("NetStream.Buffer.Flush") || rec.has("NetStream.Play.StreamNotFound"), kWait);
     }
 
-    void progressiveHttp()
-    {
+    void progressiveHttp() {
         QFile file(media(QStringLiteral("h263_mp3.flv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         LoopbackHttpServer server(file.readAll());
@@ -238,7 +230,8 @@ private Q_SLOTS:
         StreamRecorder rec(&stream);
         stream.play(server.url(QStringLiteral("clip.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
-        QTRY_VERIFY_WITH_TIMEOUT(stream.bytesTotal() == file.size() && stream.bytesLoaded() == file.size(), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(stream.bytesTotal() == file.size() && stream.bytesLoaded() == file.size(),
+                                 kWait);
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Flush"), kWait);
         QVERIFY(stream.time() > 2.5);
         QCOMPARE(rec.metadata.size(), 1);
@@ -246,8 +239,7 @@ private Q_SLOTS:
         QCOMPARE(rec.metadata[0].width, 320.0);
     }
 
-    void bufferRunsDryAndRefills()
-    {
+    void bufferRunsDryAndRefills() {
         QFile file(media(QStringLiteral("h263_mp3.flv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         LoopbackHttpServer server(file.readAll());
@@ -266,8 +258,7 @@ private Q_SLOTS:
         QCOMPARE(stream.bytesLoaded(), file.size());
     }
 
-    void destroyingAStalledDownloadDoesNotHang()
-    {
+    void destroyingAStalledDownloadDoesNotHang() {
         QFile file(media(QStringLiteral("long.flv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         LoopbackHttpServer server(file.readAll());
@@ -282,8 +273,7 @@ private Q_SLOTS:
     }
 
     // Last: from here on every stream takes the instance started ahead, and starts the next.
-    void streamsTakeTheInstanceStartedAhead()
-    {
+    void streamsTakeTheInstanceStartedAhead() {
         runtime::prepareSpareMpv();
         for (const char* file : {"h263_mp3.flv", "audio_only.flv", "h264_aac.flv"}) {
             MpvStream stream;

@@ -16,17 +16,14 @@ namespace {
 
 constexpr int kWait = 20000;
 
-QString media(const char* name)
-{
+QString media(const char* name) {
     return qEnvironmentVariable("QUORVEL_TEST_MEDIA") + QLatin1Char('/') + QLatin1String(name);
 }
 
-bool allBlack(const QImage& image)
-{
+bool allBlack(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0)
-                return false;
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0) return false;
     return true;
 }
 
@@ -37,8 +34,7 @@ class TestVideoSurface : public QObject {
 private Q_SLOTS:
     void initTestCase() { runtime::prepareMpvLocale(); }
 
-    void rendersFramesAtTheWidgetSize()
-    {
+    void rendersFramesAtTheWidgetSize() {
         VideoSurface surface;
         QCOMPARE(surface.objectName(), QStringLiteral("video"));
         surface.resize(200, 150);
@@ -58,8 +54,7 @@ private Q_SLOTS:
         QCOMPARE(stream.errorLines(), 0);
     }
 
-    void hiddenSurfaceDoesNotHoldPlaybackBack()
-    {
+    void hiddenSurfaceDoesNotHoldPlaybackBack() {
         VideoSurface surface;
         surface.resize(160, 120);
         MpvStream stream;
@@ -70,8 +65,7 @@ private Q_SLOTS:
         QCOMPARE(surface.framesShown(), 0);
     }
 
-    void surfaceMayGoBeforeTheStream()
-    {
+    void surfaceMayGoBeforeTheStream() {
         auto surface = std::make_unique<VideoSurface>();
         surface->resize(160, 120);
         surface->show();

@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QtTest>
 
-#include <cstdio>
 #include <malloc.h>
+#include <cstdio>
 
 namespace {
 

@@ -42,7 +42,9 @@ TestWorld::TestWorld(const QString& line) : commandLine(line) {
     runtime::registerPlayerComponent(components, component);
 }
 
-TestWorld::~TestWorld() { QDir(tempFolder).removeRecursively(); }
+TestWorld::~TestWorld() {
+    QDir(tempFolder).removeRecursively();
+}
 
 player::Form1Services TestWorld::services() {
     return player::Form1Services{settings,
@@ -55,6 +57,8 @@ player::Form1Services TestWorld::services() {
                                  commandLine};
 }
 
-QString mediaPath(const QString& name) { return qEnvironmentVariable("QUORVEL_TEST_MEDIA") + QLatin1Char('/') + name; }
+QString mediaPath(const QString& name) {
+    return qEnvironmentVariable("QUORVEL_TEST_MEDIA") + QLatin1Char('/') + name;
+}
 
 }  // namespace testing

@@ -50,7 +50,7 @@ struct TestWorld {
     explicit TestWorld(const QString& commandLine = QString());
     ~TestWorld();
 
-    player::Form1Services services() ;
+    player::Form1Services services();
 
     MemorySettings settings;
     ScriptedRandom random;

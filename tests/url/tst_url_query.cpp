@@ -5,7 +5,6 @@
 using platform::escapeQueryValue;
 using platform::splitQuery;
 
-
 class UrlQueryTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -46,7 +45,8 @@ void UrlQueryTest::roundTrip() {
 }
 
 void UrlQueryTest::escapedFormKeepsSlashesAndColonsReadable() {
-    QCOMPARE(escapeQueryValue(QStringLiteral("C:/films/un film.flv")), QStringLiteral("C:/films/un%20film.flv"));
+    QCOMPARE(escapeQueryValue(QStringLiteral("C:/films/un film.flv")),
+             QStringLiteral("C:/films/un%20film.flv"));
     QCOMPARE(escapeQueryValue(QStringLiteral("é")), QStringLiteral("%C3%A9"));
 }
 
@@ -55,17 +55,24 @@ void UrlQueryTest::unescapes_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("utf-8 sequence") << "%C3%A9t%C3%A9" << QStringLiteral("été");
     QTest::newRow("lower-case hex") << "%c3%a9" << QStringLiteral("é");
-    QTest::newRow("plus stays") << "a+b" << "a+b";
-    QTest::newRow("trailing percent") << "100%" << "100%";
-    QTest::newRow("percent and one digit") << "x%4" << "x%4";
-    QTest::newRow("not hex") << "%zz%g1" << "%zz%g1";
-    QTest::newRow("escaped percent then digits") << "50%2541" << "50%41";
+    QTest::newRow("plus stays") << "a+b"
+                                << "a+b";
+    QTest::newRow("trailing percent") << "100%"
+                                      << "100%";
+    QTest::newRow("percent and one digit") << "x%4"
+                                           << "x%4";
+    QTest::newRow("not hex") << "%zz%g1"
+                             << "%zz%g1";
+    QTest::newRow("escaped percent then digits") << "50%2541"
+                                                 << "50%41";
     QTest::newRow("latin-1 byte") << "%E9t%E9" << QStringLiteral("été");
     QTest::newRow("utf-8 then stray byte") << "%C3%A9%E9" << QStringLiteral("éé");
     QTest::newRow("truncated utf-8") << "%E2%82" << QStringLiteral("\u00E2\u0082");
     QTest::newRow("four-byte utf-8") << "%F0%9F%98%80" << QStringLiteral("\U0001F600");
-    QTest::newRow("plain text") << "abc/def:g" << "abc/def:g";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain text") << "abc/def:g"
+                                << "abc/def:g";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void UrlQueryTest::unescapes() {
@@ -78,10 +85,10 @@ void UrlQueryTest::splitQueryPairs() {
     const QList<platform::QueryPair> pairs =
         splitQuery(QStringLiteral("?file=a%3Db.flv&&autostart=true&flag&x=1=2&%C3%A9=%C3%A9"));
     const QList<platform::QueryPair> expected = {{"file", "a=b.flv"},
-                                              {"autostart", "true"},
-                                              {"flag", ""},
-                                              {"x", "1=2"},
-                                              {QStringLiteral("é"), QStringLiteral("é")}};
+                                                 {"autostart", "true"},
+                                                 {"flag", ""},
+                                                 {"x", "1=2"},
+                                                 {QStringLiteral("é"), QStringLiteral("é")}};
     QCOMPARE(pairs, expected);
     QVERIFY(splitQuery(QString()).isEmpty());
     QVERIFY(splitQuery(QStringLiteral("?")).isEmpty());
@@ -89,7 +96,8 @@ void UrlQueryTest::splitQueryPairs() {
 
 void UrlQueryTest::escapedPathSurvivesQuerySplitting() {
     const QString path = QStringLiteral("/home/u/a&b=c#d?e+f%20.flv");
-    const QString query = QStringLiteral("file=") + escapeQueryValue(path) + QStringLiteral("&autostart=true");
+    const QString query =
+        QStringLiteral("file=") + escapeQueryValue(path) + QStringLiteral("&autostart=true");
     const QList<platform::QueryPair> pairs = splitQuery(query);
     QCOMPARE(pairs.size(), 2);
     QCOMPARE(pairs.at(0), platform::QueryPair(QStringLiteral("file"), path));

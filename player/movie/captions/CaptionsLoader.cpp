@@ -15,12 +15,14 @@ CaptionsLoader::CaptionsLoader(QNetworkAccessManager* network, QObject* parent)
 void CaptionsLoader::load(const QString& location) {
     const QUrl url(location);
     // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    const QUrl address = url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
+    const QUrl address =
+        url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
     m_source.fetch(address, [this, location](const QByteArray& data, const QString& error) {
         CaptionsResult result;
         if (error.isEmpty()) result = parseCaptions(data, location);
         const QString reason = error.isEmpty() ? result.error : error;
-        if (!reason.isEmpty()) qWarning().noquote() << QStringLiteral("quorvel: captions %1: %2").arg(location, reason);
+        if (!reason.isEmpty())
+            qWarning().noquote() << QStringLiteral("quorvel: captions %1: %2").arg(location, reason);
         Q_EMIT captionsReady(result.captions);
     });
 }

@@ -30,11 +30,14 @@ double timeFrom(const QRegularExpressionMatch& match, int first, bool* ok) {
     return hours * 3600.0 + minutes * 60.0 + seconds + fractionValue;
 }
 
-bool isBlank(QStringView line) { return line.trimmed().isEmpty(); }
+bool isBlank(QStringView line) {
+    return line.trimmed().isEmpty();
+}
 
 bool isNumber(QStringView line) {
     const QStringView trimmed = line.trimmed();
-    return !trimmed.isEmpty() && std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit(); });
+    return !trimmed.isEmpty() &&
+           std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit(); });
 }
 
 }  // namespace

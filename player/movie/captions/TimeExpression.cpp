@@ -53,7 +53,10 @@ double parseTimeExpression(const QString& text, const TimeRates& rates) {
         double seconds;
     };
     // "ms" before "m" and "s", so that the longest suffix wins.
-    const Metric metrics[] = {{u"ms", 0.001}, {u"h", 3600}, {u"m", 60}, {u"s", 1},
+    const Metric metrics[] = {{u"ms", 0.001},
+                              {u"h", 3600},
+                              {u"m", 60},
+                              {u"s", 1},
                               {u"f", rates.frameRate > 0 ? 1 / rates.frameRate : -1},
                               {u"t", rates.tickRate > 0 ? 1 / rates.tickRate : -1}};
     for (const Metric& metric : metrics) {

@@ -66,11 +66,15 @@ void PlayerController::start() {
 void PlayerController::handle(const QString& name, const QVariant& argument) {
     if (m_feed.isEmpty()) return;
     if (name == QLatin1String("playpause")) {
-        if (m_playing) sendPause(std::nullopt);
-        else sendStart(std::nullopt);
+        if (m_playing)
+            sendPause(std::nullopt);
+        else
+            sendStart(std::nullopt);
     } else if (name == QLatin1String("scrub")) {
-        if (m_playing) sendStart(argument.toDouble());
-        else sendPause(argument.toDouble());
+        if (m_playing)
+            sendStart(argument.toDouble());
+        else
+            sendPause(argument.toDouble());
     } else if (name == QLatin1String("stop")) {
         sendPause(0);
         if (m_model) m_model->stop();
@@ -121,7 +125,8 @@ void PlayerController::sendStart(std::optional<double> position) {
         return;
     }
     // Nothing here plays this type: it ends at once, after this request is over.
-    QMetaObject::invokeMethod(this, [this] { onCompleted(true); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { onCompleted(true); }, Qt::QueuedConnection);
 }
 
 void PlayerController::sendPause(std::optional<double> position) {
@@ -129,7 +134,9 @@ void PlayerController::sendPause(std::optional<double> position) {
     if (m_model) m_model->pause(position);
 }
 
-int PlayerController::following(int index) const { return (index + 1) % int(m_feed.size()); }
+int PlayerController::following(int index) const {
+    return (index + 1) % int(m_feed.size());
+}
 
 void PlayerController::onCompleted(bool failed) {
     m_playing = false;

@@ -26,10 +26,12 @@ void PlayerController::applyVolume(int volume) {
 void PlayerController::toggleFullScreen() {
     runtime::Stage& stage = m_host.stage;
     if (m_config.isTrue(QStringLiteral("usefullscreen")) && stage.canChangeDisplayState()) {
-        stage.setDisplayState(stage.displayState() == runtime::DisplayState::Normal ? runtime::DisplayState::FullScreen
-                                                                                   : runtime::DisplayState::Normal);
+        stage.setDisplayState(stage.displayState() == runtime::DisplayState::Normal
+                                  ? runtime::DisplayState::FullScreen
+                                  : runtime::DisplayState::Normal);
     } else if (m_config.has(QStringLiteral("fsbuttonlink")) && m_host.navigate) {
-        m_host.navigate(QUrl(m_config.text(QStringLiteral("fsbuttonlink"))), m_config.text(QStringLiteral("linktarget")));
+        m_host.navigate(QUrl(m_config.text(QStringLiteral("fsbuttonlink"))),
+                        m_config.text(QStringLiteral("linktarget")));
     }
 }
 

@@ -6,17 +6,22 @@ namespace movie {
 
 const QList<ConfigKey>& configKeys() {
     static const QList<ConfigKey> keys{
-        {"clip", nullptr},           {"height", nullptr},          {"width", nullptr},
-        {"file", "playlist.xml"},    {"displayheight", nullptr},   {"displaywidth", nullptr},
-        {"frontcolor", "0"},         {"backcolor", "16777215"},    {"lightcolor", "0"},
-        {"autoscroll", "false"},     {"largecontrols", "false"},   {"logo", nullptr},
-        {"showdigits", "true"},      {"showeq", "false"},          {"showicons", "true"},
-        {"thumbsinplaylist", "false"}, {"usefullscreen", "true"},  {"fsbuttonlink", nullptr},
-        {"autostart", "false"},      {"bufferlength", "5"},        {"overstretch", "false"},
-        {"repeat", "false"},         {"rotatetime", "10"},         {"shuffle", "true"},
-        {"volume", "80"},            {"callback", nullptr},        {"enablejs", "false"},
-        {"linkfromdisplay", "false"}, {"linktarget", "_self"},     {"streamscript", nullptr},
-        {"usecaptions", "true"},     {"usekeys", "true"},
+        {"clip", nullptr},          {"height", nullptr},
+        {"width", nullptr},         {"file", "playlist.xml"},
+        {"displayheight", nullptr}, {"displaywidth", nullptr},
+        {"frontcolor", "0"},        {"backcolor", "16777215"},
+        {"lightcolor", "0"},        {"autoscroll", "false"},
+        {"largecontrols", "false"}, {"logo", nullptr},
+        {"showdigits", "true"},     {"showeq", "false"},
+        {"showicons", "true"},      {"thumbsinplaylist", "false"},
+        {"usefullscreen", "true"},  {"fsbuttonlink", nullptr},
+        {"autostart", "false"},     {"bufferlength", "5"},
+        {"overstretch", "false"},   {"repeat", "false"},
+        {"rotatetime", "10"},       {"shuffle", "true"},
+        {"volume", "80"},           {"callback", nullptr},
+        {"enablejs", "false"},      {"linkfromdisplay", "false"},
+        {"linktarget", "_self"},    {"streamscript", nullptr},
+        {"usecaptions", "true"},    {"usekeys", "true"},
     };
     return keys;
 }

@@ -18,10 +18,10 @@ Q_SIGNALS:
     void time(double elapsed, double remaining);
     void load(double percent);
     void volume(int volume);
-    void item(int index);                   // a new current item
-    void size(double width, double height); // the picture's native size
+    void item(int index);                    // a new current item
+    void size(double width, double height);  // the picture's native size
     void captionsChanged(bool shown);
-    void stageResized();                    // after the configuration's sizes were updated
+    void stageResized();  // after the configuration's sizes were updated
     void fullScreenChanged(bool fullScreen);
 };
 

@@ -6,13 +6,13 @@ namespace movie {
 
 // One entry of the movie's feed: what to play and what the playlist says about it.
 struct FeedItem {
-    QString file;         // local path or address of the media
-    QString type;         // the movie's media type (see mediaTypeOf)
+    QString file;  // local path or address of the media
+    QString type;  // the movie's media type (see mediaTypeOf)
     QString title;
     QString author;
     QString description;
-    QString link;         // a web page about the item
-    QString image;        // preview picture
+    QString link;   // a web page about the item
+    QString image;  // preview picture
     QString id;
     QString captions;     // address of a captions file
     double start = 0;     // seconds into the media where playback starts

@@ -32,7 +32,8 @@ QUrl canonical(const QUrl& location) {
 }
 
 void report(const QUrl& where, const QString& reason) {
-    const QString place = where.isLocalFile() ? where.toLocalFile() : where.toDisplayString(QUrl::RemoveUserInfo);
+    const QString place =
+        where.isLocalFile() ? where.toLocalFile() : where.toDisplayString(QUrl::RemoveUserInfo);
     qWarning().noquote() << QStringLiteral("quorvel: playlist %1: %2").arg(place, reason);
 }
 
@@ -91,7 +92,8 @@ void FeedManager::advance() {
                 m_result.append(item);
             } else if (!m_truncated) {
                 m_truncated = true;
-                report(top.location, QStringLiteral("only the first %1 items are kept").arg(kPlaylistMaxItems));
+                report(top.location,
+                       QStringLiteral("only the first %1 items are kept").arg(kPlaylistMaxItems));
             }
             continue;
         }
@@ -109,8 +111,8 @@ void FeedManager::advance() {
 
 QString FeedManager::refusalFor(const QUrl& location) const {
     const QUrl wanted = canonical(location);
-    const bool alreadyReading = std::any_of(m_stack.cbegin(), m_stack.cend(),
-                                            [&wanted](const Frame& frame) { return frame.location == wanted; });
+    const bool alreadyReading = std::any_of(
+        m_stack.cbegin(), m_stack.cend(), [&wanted](const Frame& frame) { return frame.location == wanted; });
     if (alreadyReading) {
         return QStringLiteral("names %1, which is already being read").arg(wanted.toDisplayString());
     }

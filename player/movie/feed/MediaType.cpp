@@ -4,13 +4,14 @@ namespace movie {
 
 QString mediaTypeOf(const QString& file, const QString& givenType) {
     // The order matters: "clip.flv" given the type "mp3" is still a video.
-    static constexpr QStringView kTypes[] = {mediatype::kFlv, mediatype::kMp3,  mediatype::kRbs,
-                                              mediatype::kJpg, mediatype::kGif,  mediatype::kPng,
-                                              mediatype::kRtmp, mediatype::kSwf};
+    static constexpr QStringView kTypes[] = {mediatype::kFlv,  mediatype::kMp3, mediatype::kRbs,
+                                             mediatype::kJpg,  mediatype::kGif, mediatype::kPng,
+                                             mediatype::kRtmp, mediatype::kSwf};
     const QString lastThree = file.right(3).toLower();
     const QString firstFour = file.left(4);
     for (const QStringView candidate : kTypes) {
-        if (candidate == lastThree || candidate == givenType || candidate == firstFour) return candidate.toString();
+        if (candidate == lastThree || candidate == givenType || candidate == firstFour)
+            return candidate.toString();
     }
     return mediatype::kXml.toString();
 }
@@ -18,7 +19,8 @@ QString mediaTypeOf(const QString& file, const QString& givenType) {
 QString mediaTypeOfMime(const QString& mime) {
     const QString lower = mime.trimmed().toLower();
     if (lower == u"application/x-shockwave-flash") return mediatype::kSwf.toString();
-    if (lower == u"image/jpeg" || lower == u"image/jpg" || lower == u"image/pjpeg") return mediatype::kJpg.toString();
+    if (lower == u"image/jpeg" || lower == u"image/jpg" || lower == u"image/pjpeg")
+        return mediatype::kJpg.toString();
     if (lower == u"image/gif") return mediatype::kGif.toString();
     if (lower == u"image/png") return mediatype::kPng.toString();
     // The video model plays any video mpv decodes, and the audio model any audio.

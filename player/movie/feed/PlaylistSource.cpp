@@ -16,7 +16,9 @@ constexpr int kMaxRedirects = 5;
 PlaylistSource::PlaylistSource(QNetworkAccessManager* network, QObject* parent)
     : QObject(parent), m_network(network) {}
 
-PlaylistSource::~PlaylistSource() { cancel(); }
+PlaylistSource::~PlaylistSource() {
+    cancel();
+}
 
 void PlaylistSource::fetch(const QUrl& location, Done done) {
     cancel();

@@ -1,8 +1,8 @@
 #include "player/movie/models/FLVModel.h"
 
+#include <cstdio>
 #include "platform/url/UrlQuery.h"
 #include "player/movie/feed/MediaType.h"
-#include <cstdio>
 #include "runtime/stream/VideoSurface.h"
 
 namespace movie {
@@ -20,9 +20,13 @@ FLVModel::FLVModel(const Config& config, ModelHost host, QWidget* video, QObject
 }
 
 // The stream goes before the clip it draws into.
-FLVModel::~FLVModel() { m_stream.reset(); }
+FLVModel::~FLVModel() {
+    m_stream.reset();
+}
 
-bool FLVModel::accepts(const QString& type) const { return type == mediatype::kFlv || type == mediatype::kRtmp; }
+bool FLVModel::accepts(const QString& type) const {
+    return type == mediatype::kFlv || type == mediatype::kRtmp;
+}
 
 FLVModel::Mode FLVModel::modeFor(const FeedItem& item) const {
     if (m_config.has(QStringLiteral("streamscript"))) return Mode::HTTP;
@@ -120,8 +124,8 @@ void FLVModel::requestKeyframe(double position) {
     if (script == QLatin1String("lighttpd"))
         m_stream->play(m_item.file + QStringLiteral("?start=") + where);
     else
-        m_stream->play(script + QStringLiteral("?file=") + platform::escapeQueryValue(m_item.file) + QStringLiteral("&pos=") +
-                       where);
+        m_stream->play(script + QStringLiteral("?file=") + platform::escapeQueryValue(m_item.file) +
+                       QStringLiteral("&pos=") + where);
 }
 
 void FLVModel::pause(std::optional<double> position) {

@@ -20,12 +20,15 @@ void FLVModel::onMetaData(const runtime::StreamMetadata& metadata) {
     if (metadata.width > 10)
         Q_EMIT size(metadata.width, metadata.height);
     else
-        Q_EMIT size(m_config.number(QStringLiteral("displaywidth")), m_config.number(QStringLiteral("displayheight")));
+        Q_EMIT size(m_config.number(QStringLiteral("displaywidth")),
+                    m_config.number(QStringLiteral("displayheight")));
     m_keyframeTimes = metadata.keyframeTimes;
     m_keyframePositions = metadata.keyframePositions;
 }
 
-double FLVModel::bufferLength() const { return m_stream ? m_stream->bufferLength() : 0; }
+double FLVModel::bufferLength() const {
+    return m_stream ? m_stream->bufferLength() : 0;
+}
 
 void FLVModel::pollPosition() {
     if (!m_stream) return;

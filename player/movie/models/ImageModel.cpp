@@ -27,7 +27,9 @@ ImageModel::ImageModel(const Config& config, QLabel* image, QNetworkAccessManage
     if (m_image) m_image->setScaledContents(true);
 }
 
-ImageModel::~ImageModel() { dropReply(); }
+ImageModel::~ImageModel() {
+    dropReply();
+}
 
 void ImageModel::dropReply() {
     // Cleared first, so the aborted reply's end is not taken for a failure.
@@ -88,7 +90,9 @@ void ImageModel::tick() {
     Q_EMIT completed(false);
 }
 
-QPixmap ImageModel::picture() const { return m_image ? m_image->pixmap() : QPixmap(); }
+QPixmap ImageModel::picture() const {
+    return m_image ? m_image->pixmap() : QPixmap();
+}
 
 void ImageModel::loadPicture() {
     dropReply();
@@ -105,8 +109,10 @@ void ImageModel::loadPicture() {
     m_reply = m_network->get(QNetworkRequest(url));
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 total) {
-        if (received > kMaxPictureBytes) reply->abort();
-        else if (total > 0) Q_EMIT load(std::round(100.0 * double(received) / double(total)));
+        if (received > kMaxPictureBytes)
+            reply->abort();
+        else if (total > 0)
+            Q_EMIT load(std::round(100.0 * double(received) / double(total)));
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
@@ -122,7 +128,8 @@ void ImageModel::pictureArrived(const QByteArray& data) {
     buffer.setData(data);
     QImageReader reader(&buffer);
     const QSize dimensions = reader.size();
-    if (!dimensions.isValid() || dimensions.width() > kMaxPictureSide || dimensions.height() > kMaxPictureSide)
+    if (!dimensions.isValid() || dimensions.width() > kMaxPictureSide ||
+        dimensions.height() > kMaxPictureSide)
         return fail();
     const QImage picture = reader.read();
     if (picture.isNull()) return fail();

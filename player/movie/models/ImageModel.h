@@ -17,7 +17,8 @@ namespace movie {
 class ImageModel : public MediaModel {
     Q_OBJECT
 public:
-    ImageModel(const Config& config, QLabel* image, QNetworkAccessManager* network, QObject* parent = nullptr);
+    ImageModel(const Config& config, QLabel* image, QNetworkAccessManager* network,
+               QObject* parent = nullptr);
     ~ImageModel() override;
 
     bool accepts(const QString& type) const override;

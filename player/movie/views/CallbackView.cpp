@@ -32,10 +32,9 @@ QUrl CallbackView::reportUrl(int item, const QString& state) const {
     if (item < 0 || item >= m_context.feed.size()) return {};
     const FeedItem& entry = m_context.feed.at(item);
     QUrlQuery query(url);
-    for (const auto& [name, value] : {std::pair{QStringLiteral("file"), entry.file},
-                                      std::pair{QStringLiteral("title"), entry.title},
-                                      std::pair{QStringLiteral("id"), entry.id},
-                                      std::pair{QStringLiteral("state"), state}})
+    for (const auto& [name, value] :
+         {std::pair{QStringLiteral("file"), entry.file}, std::pair{QStringLiteral("title"), entry.title},
+          std::pair{QStringLiteral("id"), entry.id}, std::pair{QStringLiteral("state"), state}})
         query.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
     url.setQuery(query);
     return url;

@@ -20,7 +20,8 @@ void DisplayClip::paintEvent(QPaintEvent*) {
 }
 
 void DisplayClip::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && released) released();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && released)
+        released();
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -12,7 +12,8 @@ namespace movie {
 InputView::InputView(const ViewContext& context, QObject* parent)
     : QObject(parent), m_context(context), m_volume(int(context.config.number(QStringLiteral("volume")))) {
     connect(&m_context.stage, &runtime::Stage::keyDown, this, &InputView::keyDown);
-    connect(&m_context.updates, &ViewUpdates::time, this, [this](double elapsed, double) { m_elapsed = elapsed; });
+    connect(&m_context.updates, &ViewUpdates::time, this,
+            [this](double elapsed, double) { m_elapsed = elapsed; });
     connect(&m_context.updates, &ViewUpdates::volume, this, [this](int volume) { m_volume = volume; });
     connect(&m_context.updates, &ViewUpdates::item, this, [this] { m_elapsed = 0; });
     if (m_context.stage.root()) {
@@ -39,15 +40,24 @@ void InputView::focusPlayer() {
 void InputView::keyDown(int keyCode) {
     ViewRequests& requests = m_context.requests;
     switch (keyCode) {
-    case 32: Q_EMIT requests.request(QStringLiteral("playpause")); break;
-    case 37: seekBy(-5, QStringLiteral("prev")); break;
-    case 39: seekBy(5, QStringLiteral("next")); break;
-    case 38: Q_EMIT requests.request(QStringLiteral("volume"), m_volume + 10); break;
-    case 40:
-        // Already silent: a further step down must not bring the sound back at 80.
-        if (m_volume > 0) Q_EMIT requests.request(QStringLiteral("volume"), m_volume - 10);
-        break;
-    default: break;
+        case 32:
+            Q_EMIT requests.request(QStringLiteral("playpause"));
+            break;
+        case 37:
+            seekBy(-5, QStringLiteral("prev"));
+            break;
+        case 39:
+            seekBy(5, QStringLiteral("next"));
+            break;
+        case 38:
+            Q_EMIT requests.request(QStringLiteral("volume"), m_volume + 10);
+            break;
+        case 40:
+            // Already silent: a further step down must not bring the sound back at 80.
+            if (m_volume > 0) Q_EMIT requests.request(QStringLiteral("volume"), m_volume - 10);
+            break;
+        default:
+            break;
     }
 }
 
