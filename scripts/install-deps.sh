@@ -9,7 +9,10 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35
   xdg-utils desktop-file-utils shared-mime-info
-  clang libclang-rt-14-dev
+  clang clang-tidy libclang-rt-14-dev
+  openbox weston qt6-wayland xwayland pulseaudio pulseaudio-utils sox
+  nginx-light libnginx-mod-rtmp
+  dbus playerctl
   python3
 )
 missing=()
