@@ -195,8 +195,8 @@ class Ffplay(Player):
 
 class Quorvel(Player):
     name = "quorvel"
-    first_frame = r"^quorvel: first-frame (\d+)"
-    dropped = r"^quorvel: frames \d+ dropped (\d+)"
+    first_frame = r"^quorvel\.video: first-frame (\d+)"
+    dropped = r"^quorvel\.video: frames \d+ dropped (\d+)"
 
     def __init__(self, display, program):
         super().__init__(display)
@@ -241,6 +241,6 @@ class Quorvel(Player):
         xdotool("mousemove", "--window", wid, "8", str(25 + 260 - 10), "click", "1")
         # Paused when no further report comes: one is written every 30 frames shown.
         time.sleep(1.5)
-        reports = len([1 for _, text in list(running.lines) if text.startswith("quorvel: frames")])
+        reports = len([1 for _, text in list(running.lines) if text.startswith("quorvel.video: frames")])
         time.sleep(1.5)
-        return reports == len([1 for _, text in list(running.lines) if text.startswith("quorvel: frames")])
+        return reports == len([1 for _, text in list(running.lines) if text.startswith("quorvel.video: frames")])

@@ -4,17 +4,10 @@
 #include "platform/forms/ScreenMetrics.h"
 #include "player/Form1.h"
 
-#include <stdexcept>
-
 namespace frame {
 
 namespace {
 constexpr float kTopBand = 375;
-
-platform::forms::ExtenderControl& player(player::Form1& window) {
-    if (!window.ctrl) throw std::logic_error("no player control");
-    return *window.ctrl;
-}
 }  // namespace
 
 FullScreen::FullScreen(player::Form1& window, ScreenMode& mode, bool windowSystemPlacesWindows)
@@ -33,7 +26,7 @@ void FullScreen::fullscreen_Click() {
     auto& form = w.form;
     const auto& screen = form.screen();
     // Everything that can fail is worked out before the window changes.
-    auto& ctrl = player(w);
+    auto& ctrl = w.playerControl();
     const std::int32_t height = toLong(form.Height());
     const std::int32_t width = toLong(form.Width());
     const int screenWidth = screenPixels(screen.Width(), screen.TwipsPerPixelX());
@@ -64,7 +57,7 @@ void FullScreen::fullscreen_Click() {
 void FullScreen::restorepic_Click() {
     auto& w = m_window;
     auto& form = w.form;
-    auto& ctrl = player(w);
+    auto& ctrl = w.playerControl();
     m_mode.fullScreen = false;
     leaveWindowSystemFullScreen();
 

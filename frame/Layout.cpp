@@ -67,11 +67,12 @@ void Layout::Timer1_Timer() {
     const float minHeight = minimumHeight();
     if (form.Width() <= minWidth) {
         skipOnError([&] { form.setWidth(minWidth); });
-        if (w.ctrl) skipOnError([&] { w.ctrl->setWidth(minWidth); });
+        if (w.ctrl) skipOnError([&] { w.playerControl().setWidth(minWidth); });
     }
     if (form.Height() <= minHeight) {
         skipOnError([&] { form.setHeight(minHeight); });
-        if (w.ctrl) skipOnError([&] { w.ctrl->setHeight(form.Height() - w.Picture3.Height() - kTopBand); });
+        if (w.ctrl)
+            skipOnError([&] { w.playerControl().setHeight(form.Height() - w.Picture3.Height() - kTopBand); });
     }
     fitPlayer(w, m_mode);
 }

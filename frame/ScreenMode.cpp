@@ -14,8 +14,8 @@ bool playerCoversWindow(const player::Form1& window, const ScreenMode& mode) {
 void fitPlayer(player::Form1& window, const ScreenMode& mode) {
     if (!window.ctrl) return;  // start-up: no player control yet
     const float band = playerCoversWindow(window, mode) ? 0 : window.Picture3.Height() + 375;
-    skipOnError([&] { window.ctrl->setHeight(window.form.Height() - band); });
-    skipOnError([&] { window.ctrl->setWidth(window.form.Width()); });
+    skipOnError([&] { window.playerControl().setHeight(window.form.Height() - band); });
+    skipOnError([&] { window.playerControl().setWidth(window.form.Width()); });
 }
 
 }  // namespace frame

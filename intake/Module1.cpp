@@ -1,12 +1,11 @@
 #include "intake/Module1.h"
 
+#include "logging/LogCategories.h"
 #include "platform/forms/Errors.h"
 #include "platform/forms/FileDropTarget.h"
 #include "player/Form1.h"
 
 #include <QDropEvent>
-
-#include <cstdio>
 
 namespace intake {
 
@@ -44,7 +43,7 @@ void Module1::DropFiles(const QMimeData& drop) {
     QString error;
     const QString path = m_names.pathFor(files.constFirst(), &error);
     if (path.isEmpty()) {
-        std::fprintf(stderr, "quorvel: dropped file not loaded: %s\n", qPrintable(error));
+        qCWarning(quorvel::log::intake, "dropped file not loaded: %s", qUtf8Printable(error));
         return;
     }
     m_mainForm.GotADrop(path);

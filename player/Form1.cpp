@@ -1,5 +1,6 @@
 #include "player/Form1.h"
 
+#include "logging/LogCategories.h"
 #include "platform/forms/ControlFactories.h"
 #include "platform/forms/Errors.h"
 #include "platform/forms/ScreenMetrics.h"
@@ -9,8 +10,6 @@
 #include "resources/ProductInfo.h"
 
 #include <QFile>
-
-#include <cstdio>
 
 namespace player {
 
@@ -64,12 +63,12 @@ void Form1::Form_Load() {
     });
     skipOnError([&] { drawMovieFileName(); });
     skipOnError([&] { createPlayer(); });
-    skipOnError([&] { ctrl->setVisible(true); });
-    skipOnError([&] { ctrl->setWidth(0); });
-    skipOnError([&] { ctrl->setHeight(0); });
-    skipOnError([&] { ctrl->invoke(QStringLiteral("LoadMovie"), {0, swffile}); });
-    skipOnError([&] { ctrl->setProperty(QStringLiteral("BackgroundColor"), 0); });
-    skipOnError([&] { ctrl->setProperty(QStringLiteral("Menu"), false); });
+    skipOnError([&] { playerControl().setVisible(true); });
+    skipOnError([&] { playerControl().setWidth(0); });
+    skipOnError([&] { playerControl().setHeight(0); });
+    skipOnError([&] { playerControl().invoke(QStringLiteral("LoadMovie"), {0, swffile}); });
+    skipOnError([&] { playerControl().setProperty(QStringLiteral("BackgroundColor"), 0); });
+    skipOnError([&] { playerControl().setProperty(QStringLiteral("Menu"), false); });
     skipOnError([&] { dragpic.setTop(375); });
     skipOnError([&] { dragpic.setLeft(0); });
     skipOnError([&] { dragpic.setHeight(form.Height() - 2 * Picture3.Height()); });
@@ -85,12 +84,19 @@ void Form1::Form_Unload(int&) {
                                     QString::number(Check1.Value()).trimmed());
     if (DisableFileDrop) DisableFileDrop(form);
     if (!swffile.isEmpty() && !QFile::remove(swffile))
-        std::fprintf(stderr, "quorvel: cannot delete %s\n", qPrintable(swffile));
+        qCWarning(quorvel::log::player, "cannot delete %s", qUtf8Printable(swffile));
 }
 
 void Form1::createPlayer() {
-    ctrl = &form.AddControl(QStringLiteral("ShockwaveFlash.ShockwaveFlash"), QStringLiteral("flashplayer"));
-    ctrl->ObjectEvent = [this](const platform::forms::EventInfo& event) { ctrl_FSCommand(event); };
+    auto& control =
+        form.AddControl(QStringLiteral("ShockwaveFlash.ShockwaveFlash"), QStringLiteral("flashplayer"));
+    control.ObjectEvent = [this](const platform::forms::EventInfo& event) { ctrl_FSCommand(event); };
+    ctrl = &control;
+}
+
+platform::forms::ExtenderControl& Form1::playerControl() const {
+    if (!ctrl) throw platform::forms::ObjectNotSetError();
+    return *ctrl;
 }
 
 void Form1::ctrl_FSCommand(const platform::forms::EventInfo& event) {

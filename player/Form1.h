@@ -50,8 +50,10 @@ public:
     platform::forms::PictureBox& dragpic;
     platform::forms::Label& draglabel;
 
-    // The player control made at run time, replaced at every load.
+    // The player control made at run time, replaced at every load; null while none could be made.
     platform::forms::ExtenderControl* ctrl = nullptr;
+    // The way statements reach `ctrl`: raises the skippable ObjectNotSetError when there is none.
+    platform::forms::ExtenderControl& playerControl() const;
     QString swffile;
     QString currentflv;
 

@@ -1,8 +1,7 @@
 #include "shell/AssociationCheckBox.h"
 
+#include "logging/LogCategories.h"
 #include "platform/services/SystemServices.h"
-
-#include <cstdio>
 
 namespace shell {
 
@@ -20,7 +19,7 @@ QString AssociationCheckBox::executablePath() const {
 }
 
 void AssociationCheckBox::report(const QString& what, const QString& error) const {
-    std::fprintf(stderr, "quorvel: %s: %s\n", qPrintable(what), qPrintable(error));
+    qCWarning(quorvel::log::shell, "%s: %s", qUtf8Printable(what), qUtf8Printable(error));
 }
 
 void AssociationCheckBox::Check1_Click() {

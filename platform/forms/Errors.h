@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <source_location>
 #include <stdexcept>
 
 namespace platform::forms {
@@ -14,12 +15,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A statement reached for an object that does not exist (a control that could not be created).
+class ObjectNotSetError : public std::runtime_error {
+public:
+    ObjectNotSetError() : std::runtime_error("object not set") {}
+};
+
 // Runs an event handler so that an error leaving it is reported on standard error and the
 // window goes on working, instead of ending the process.
 void runHandler(const QString& where, const std::function<void()>& handler);
 
 // Runs one statement of a procedure that skips failing statements: a refused assignment or any
-// other error abandons that statement only.
-void skipOnError(const std::function<void()>& statement);
+// other error abandons that statement only, and one line names the statement that failed.
+void skipOnError(const std::function<void()>& statement,
+                 std::source_location where = std::source_location::current());
 
 }  // namespace platform::forms

@@ -1,7 +1,8 @@
 #include "platform/registry/Registry.h"
 
+#include "logging/LogCategories.h"
+
 #include <array>
-#include <cstdio>
 
 namespace platform {
 
@@ -38,7 +39,7 @@ HKEY Registry::addHandle(Handle h) {
 
 LONG Registry::write(const RegistryTree& next) {
     if (m_store.commit(next, &m_lastWriteError)) return ERROR_SUCCESS;
-    std::fprintf(stderr, "quorvel: registry write refused: %s\n", qPrintable(m_lastWriteError));
+    qCWarning(quorvel::log::registry, "write refused: %s", qUtf8Printable(m_lastWriteError));
     return ERROR_ACCESS_DENIED;
 }
 

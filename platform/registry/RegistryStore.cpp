@@ -1,5 +1,6 @@
 #include "platform/registry/RegistryStore.h"
 
+#include "logging/LogCategories.h"
 #include "platform/registry/RegistryStoreFile.h"
 
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 namespace platform {
 
@@ -47,8 +46,9 @@ void RegistryStore::load() {
         m_tree = std::move(*tree);
         return;
     }
-    std::fprintf(stderr, "quorvel: the registry store %s cannot be read (%s); its keys are taken as empty\n",
-                 qPrintable(QDir::toNativeSeparators(m_filePath)), qPrintable(why));
+    qCWarning(quorvel::log::registry,
+              "the registry store %s cannot be read (%s); its keys are taken as empty",
+              qUtf8Printable(QDir::toNativeSeparators(m_filePath)), qUtf8Printable(why));
 }
 
 bool RegistryStore::commit(const RegistryTree& next, QString* error) {

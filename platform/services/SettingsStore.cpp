@@ -1,8 +1,8 @@
 #include "platform/services/SettingsStore.h"
 
-#include <QSettings>
+#include "logging/LogCategories.h"
 
-#include <cstdio>
+#include <QSettings>
 
 namespace platform {
 namespace {
@@ -25,7 +25,7 @@ void IniSettingsStore::SaveSetting(const QString& app, const QString& section, c
     settings.setValue(keyPath(section, key), value);
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        std::fprintf(stderr, "quorvel: cannot save setting %s\n", qPrintable(keyPath(section, key)));
+        qCWarning(quorvel::log::settings, "cannot save setting %s", qUtf8Printable(keyPath(section, key)));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "runtime/component/PlayerControl.h"
 
+#include "logging/LogCategories.h"
 #include "platform/forms/Container.h"
 #include "runtime/component/MovieLoader.h"
 #include "runtime/component/SharedObject.h"
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace runtime {
@@ -84,8 +84,8 @@ void PlayerControl::LoadMovie(int layer, const QString& url) {
     QString error;
     m_movie = readMovieFile(parts.path, &error);
     if (!m_movie) {
-        std::fprintf(stderr, "quorvel: cannot load movie %s: %s\n", qPrintable(parts.path),
-                     qPrintable(error));
+        qCWarning(quorvel::log::component, "cannot load movie %s: %s", qUtf8Printable(parts.path),
+                  qUtf8Printable(error));
         return;
     }
     m_root->setGeometry(widget()->rect());
@@ -99,7 +99,8 @@ void PlayerControl::startProgram() {
     if (!m_movie || m_program) return;
     const auto it = m_env.programs.constFind(m_movie->program);
     if (it == m_env.programs.constEnd()) {
-        std::fprintf(stderr, "quorvel: movie program %s is not available\n", qPrintable(m_movie->program));
+        qCWarning(quorvel::log::component, "movie program %s is not available",
+                  qUtf8Printable(m_movie->program));
         return;
     }
     m_program = (*it)(*this);

@@ -1,13 +1,13 @@
 #include "runtime/component/SharedObject.h"
 
+#include "logging/LogCategories.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-
-#include <cstdio>
 
 namespace runtime {
 namespace {
@@ -26,7 +26,7 @@ bool SharedObject::flush() {
     QSaveFile file(m_path);
     const QByteArray json = QJsonDocument(QJsonObject::fromVariantMap(m_data)).toJson(QJsonDocument::Compact);
     if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit()) return true;
-    std::fprintf(stderr, "quorvel: cannot write %s\n", qPrintable(m_path));
+    qCWarning(quorvel::log::component, "cannot write %s", qUtf8Printable(m_path));
     return false;
 }
 

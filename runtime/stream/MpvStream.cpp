@@ -1,5 +1,6 @@
 #include "runtime/stream/MpvStream.h"
 
+#include "logging/LogCategories.h"
 #include "runtime/flv/FlvMetadata.h"
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvNames.h"
@@ -68,7 +69,7 @@ void MpvStream::resetPlayState() {
 }
 
 void MpvStream::notFoundLater(const QString& why) {
-    qWarning("quorvel: stream not found: %s", qUtf8Printable(why));
+    qCWarning(quorvel::log::mpv, "stream not found: %s", qUtf8Printable(why));
     // Reported after play() returns, as a real open would be, unless another play or a close
     // came first.
     const quint64 playId = m_playId;

@@ -1,6 +1,7 @@
 // How libmpv's events become the stream's status codes, metadata and cached values.
 #include "runtime/stream/MpvStream.h"
 
+#include "logging/LogCategories.h"
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvNames.h"
 #include "runtime/stream/VideoSurface.h"
@@ -91,8 +92,8 @@ void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error) {
     if (entryId != m_entryId || m_phase == Phase::Idle) return;
     if (static_cast<MpvCore::EndReason>(reason) == MpvCore::EndReason::Stop) return;
     if (m_phase == Phase::Opening) {
-        qWarning("quorvel: stream not found: %s: %s", qUtf8Printable(m_source.location),
-                 qUtf8Printable(error));
+        qCWarning(quorvel::log::mpv, "stream not found: %s: %s", qUtf8Printable(m_source.location),
+                  qUtf8Printable(error));
         m_phase = Phase::Idle;
         Q_EMIT status(kNotFound);
         return;
@@ -178,7 +179,7 @@ void MpvStream::onFrameDue() {
 
 void MpvStream::onLogMessage(const QString& level, const QString& text) {
     if (level == QLatin1String("error") || level == QLatin1String("fatal")) ++m_errorLines;
-    qWarning("quorvel: mpv %s: %s", qUtf8Printable(level), qUtf8Printable(text));
+    qCWarning(quorvel::log::mpv, "%s: %s", qUtf8Printable(level), qUtf8Printable(text));
 }
 
 }  // namespace runtime

@@ -1,5 +1,6 @@
 #include "runtime/stream/VideoSurface.h"
 
+#include "logging/LogCategories.h"
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvNames.h"
 
@@ -8,7 +9,6 @@
 #include <QPainter>
 
 #include <unistd.h>
-#include <cstdio>
 #include <ctime>
 
 namespace runtime {
@@ -67,13 +67,13 @@ void VideoSurface::renderFrom(MpvCore& core) {
     if (m_firstFrameMs < 0) {
         m_firstFrameMs = msSinceProcessStart();
         if (m_reportFrames)
-            std::fprintf(stderr, "quorvel: first-frame %lld\n", static_cast<long long>(m_firstFrameMs));
+            qCInfo(quorvel::log::video, "first-frame %lld", static_cast<long long>(m_firstFrameMs));
     }
     if (m_reportFrames && m_framesShown % kReportEvery == 0) {
         const qint64 dropped = core.observedValue(mpvname::kFrameDropCount).toLongLong() +
                                core.observedValue(mpvname::kDecoderFrameDropCount).toLongLong();
-        std::fprintf(stderr, "quorvel: frames %lld dropped %lld\n", static_cast<long long>(m_framesShown),
-                     static_cast<long long>(dropped));
+        qCInfo(quorvel::log::video, "frames %lld dropped %lld", static_cast<long long>(m_framesShown),
+               static_cast<long long>(dropped));
     }
     update();
 }

@@ -35,9 +35,9 @@ void TestCaptionsLoader::unreadableFileGivesAnEmptyList() {
     broken.write("1\nno timing here\n");
     broken.close();
     movie::CaptionsLoader loader(nullptr);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: captions .*broken\\.srt: line 1: .+$"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^captions .*broken\\.srt: line 1: .+$"));
     QVERIFY(loadAndWait(loader, broken.fileName()).isEmpty());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: captions .*absent\\.srt: .+$"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^captions .*absent\\.srt: .+$"));
     QVERIFY(loadAndWait(loader, dir.filePath(QStringLiteral("absent.srt"))).isEmpty());
 }
 

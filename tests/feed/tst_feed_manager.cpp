@@ -146,10 +146,8 @@ void TestFeedManager::playlistNamingItselfDoesNotLoop() {
     const QString self =
         write(QStringLiteral("self.xml"), xspf({"a.flv", "self.xml", "./self.xml", "b.flv"}));
     movie::FeedManager manager(&m_network);
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^quorvel: playlist .*self\\.xml: names .*already"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^playlist .*self\\.xml: names .*already"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^playlist .*self\\.xml: names .*already"));
     const movie::Feed feed = loadAndWait(manager, self);
     QCOMPARE(filesOf(feed), QStringList({m_dir.filePath("a.flv"), m_dir.filePath("b.flv")}));
 }
@@ -196,13 +194,12 @@ void TestFeedManager::fanOutOfPlaylistsIsBounded() {
 void TestFeedManager::missingOrMalformedPlaylistGivesAnEmptyFeed() {
     movie::FeedManager manager(&m_network);
     const QString missing = m_dir.filePath("absent.xml");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^quorvel: playlist " +
-                                                          QRegularExpression::escape(missing) + ": .+$"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^playlist " + QRegularExpression::escape(missing) + ": .+$"));
     QVERIFY(loadAndWait(manager, missing).isEmpty());
 
     const QString broken = write(QStringLiteral("broken.xml"), "<playlist><trackList><track>");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^quorvel: playlist .*broken\\.xml: line \\d+: .+$"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^playlist .*broken\\.xml: line \\d+: .+$"));
     QVERIFY(loadAndWait(manager, broken).isEmpty());
 }
 
@@ -242,7 +239,7 @@ void TestFeedManager::silentServerTimesOut() {
     movie::FeedManager manager(&m_network);
     manager.setTimeout(300);
     QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^quorvel: playlist http://127\\.0\\.0\\.1:\\d+/slow\\.xml: "));
+                         QRegularExpression("^playlist http://127\\.0\\.0\\.1:\\d+/slow\\.xml: "));
     QVERIFY(loadAndWait(manager, http.url("/slow.xml")).isEmpty());
 }
 

@@ -1,4 +1,6 @@
 // The main window as composed, its start-up from the command line and the setting, and shutdown.
+#include "platform/forms/Errors.h"
+#include "platform/forms/ExtenderControl.h"
 #include "player/Form1.h"
 #include "support/TestServices.h"
 
@@ -143,6 +145,47 @@ private Q_SLOTS:
         // The rest of start-up ran whatever the first step did.
         QVERIFY(f.ctrl);
         QCOMPARE(f.form.Width(), 4800.0f);
+    }
+
+    void startsWithoutAPlayerComponent_data() {
+        QTest::addColumn<bool>("registered");  // a component whose factory fails, or none at all
+        QTest::addColumn<QString>("line");
+        QTest::newRow("ProgID not registered") << false << QString();
+        QTest::newRow("factory failing") << true << QString();
+        QTest::newRow("factory failing, file on the command line") << true << QStringLiteral("/tmp/clip.flv");
+    }
+    void startsWithoutAPlayerComponent() {
+        QFETCH(bool, registered);
+        QFETCH(QString, line);
+        TestWorld world(line);
+        platform::forms::ControlFactories components;
+        if (registered)
+            components.add(QStringLiteral("ShockwaveFlash.ShockwaveFlash"),
+                           [](const QString&, auto&) -> std::unique_ptr<platform::forms::ExtenderControl> {
+                               throw std::runtime_error("component failed");
+                           });
+        const auto base = world.services();
+        const player::Form1Services services{base.settings,    base.random,   base.screen,       components,
+                                             base.fileDialogs, base.tempPath, base.loadResource, line};
+        player::Form1 f(services);
+        // Each statement on the missing control is skipped on its own, and says so.
+        const QRegularExpression notSet(
+            QStringLiteral("^statement skipped at Form1\\.cpp:\\d+ in .*Form_Load.*: object not set$"));
+        for (int statement = 0; statement < 6; ++statement) QTest::ignoreMessage(QtWarningMsg, notSet);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral("^statement skipped at Form1\\.cpp:\\d+ in .*Form_Load.*: "
+                                              "(cannot create object|component failed)")));
+        if (!line.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("no control named flashplayer$")));
+        f.Form_Load();
+        QVERIFY(!f.ctrl);
+        QVERIFY_THROWS_EXCEPTION(platform::forms::ObjectNotSetError, f.playerControl());
+        // The steps after the control's ran.
+        QCOMPARE(f.dragpic.Width(), 4800.0f);
+        QVERIFY(!f.resizepic.Visible());
+        QVERIFY(QFileInfo::exists(f.swffile));
     }
 
     void unloadWritesTheSettingEveryTime() {

@@ -1,8 +1,8 @@
 #include "player/movie/captions/CaptionsLoader.h"
 
+#include "logging/LogCategories.h"
 #include "player/movie/captions/CaptionsReader.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QTimer>
@@ -22,7 +22,8 @@ void CaptionsLoader::load(const QString& location) {
         if (error.isEmpty()) result = parseCaptions(data, location);
         const QString reason = error.isEmpty() ? result.error : error;
         if (!reason.isEmpty())
-            qWarning().noquote() << QStringLiteral("quorvel: captions %1: %2").arg(location, reason);
+            qCWarning(quorvel::log::movie).noquote()
+                << QStringLiteral("captions %1: %2").arg(location, reason);
         Q_EMIT captionsReady(result.captions);
     });
 }

@@ -11,7 +11,7 @@ namespace movie {
 
 // Reads an item's captions file (local path, file:// or http(s) address) for the captions view.
 // A file that cannot be read or is refused gives an empty list and one line on standard error,
-// "quorvel: captions <where>: <reason>".
+// "quorvel.movie: captions <where>: <reason>".
 class CaptionsLoader : public QObject {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 #include "player/movie/feed/FeedManager.h"
 
+#include "logging/LogCategories.h"
 #include "player/movie/feed/MediaType.h"
 #include "player/movie/feed/PlaylistParser.h"
 #include "player/movie/feed/PlaylistXml.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QTimer>
@@ -34,7 +34,7 @@ QUrl canonical(const QUrl& location) {
 void report(const QUrl& where, const QString& reason) {
     const QString place =
         where.isLocalFile() ? where.toLocalFile() : where.toDisplayString(QUrl::RemoveUserInfo);
-    qWarning().noquote() << QStringLiteral("quorvel: playlist %1: %2").arg(place, reason);
+    qCWarning(quorvel::log::movie).noquote() << QStringLiteral("playlist %1: %2").arg(place, reason);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace movie {
 // media type, else the playlist it names (local path, file:// or http(s) address). A playlist item that is
 // itself a playlist is read in its place, up to kMaxPlaylistChain levels and kMaxPlaylistsPerLoad
 // playlists; one that names a playlist already being read is left out, so no playlist can loop.
-// Problems are told on standard error as "quorvel: playlist <where>: <reason>".
+// Problems are told on standard error as "quorvel.movie: playlist <where>: <reason>".
 class FeedManager : public QObject {
     Q_OBJECT
 public:

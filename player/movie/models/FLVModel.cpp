@@ -1,6 +1,6 @@
 #include "player/movie/models/FLVModel.h"
 
-#include <cstdio>
+#include "logging/LogCategories.h"
 #include "platform/url/UrlQuery.h"
 #include "player/movie/feed/MediaType.h"
 #include "runtime/stream/VideoSurface.h"
@@ -103,7 +103,7 @@ void FLVModel::newStream() {
     QString error;
     auto* surface = qobject_cast<runtime::VideoSurface*>(m_video.data());
     if (surface && !m_stream->attachVideo(surface, &error))
-        std::fprintf(stderr, "quorvel: no picture for this video: %s\n", qPrintable(error));
+        qCWarning(quorvel::log::movie, "no picture for this video: %s", qUtf8Printable(error));
     connect(m_stream.get(), &runtime::Stream::status, this, &FLVModel::onStatus);
     connect(m_stream.get(), &runtime::Stream::metaData, this, &FLVModel::onMetaData);
 }
