@@ -22,11 +22,18 @@ public:
     WindowMove& operator=(const WindowMove&) = delete;
 
     void status_MouseDown(const platform::forms::MouseEvent& event);
+    void Picture1_MouseDown(const platform::forms::MouseEvent& event);
     void Picture1_MouseMove(const platform::forms::MouseEvent& event);
 
 private:
+    bool overStatus(const platform::forms::MouseEvent& event) const;
+
     player::Form1& m_window;
     std::function<bool()> m_startSystemMove;
+    // One move per press on the strip: once the window system's move has ended, Qt still
+    // reports a move with the button it last saw held, and asking again then would start a
+    // move that no release ends.
+    bool m_movePending = false;
 };
 
 }  // namespace frame
