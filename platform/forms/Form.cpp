@@ -130,8 +130,11 @@ void Form::windowSystemResized(int widthPixels, int heightPixels) {
 }
 
 void Form::fixSizeIfDialog() {
-    // A fixed dialog frame cannot be resized by the user.
-    if (m_kind == FormKind::FixedDialog) m_widget->setFixedSize(m_widget->size());
+    // A fixed dialog frame cannot be resized by the user. Its size comes from the form's own
+    // figures: a window never shown still has Qt's default height, which would stay fixed.
+    if (m_kind != FormKind::FixedDialog) return;
+    m_widget->setFixedSize(int(std::lround(m_width / m_screen.TwipsPerPixelX())),
+                           int(std::lround(m_height / m_screen.TwipsPerPixelY())));
 }
 
 void Form::raiseResize() {

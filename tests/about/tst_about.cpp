@@ -94,6 +94,8 @@ private slots:
         QCOMPARE(control<CommandButton>(*box, "Command1").Caption(), QStringLiteral("Détails..."));
         QCOMPARE(box->form().Width(), 5730.0f);
         QCOMPARE(box->form().Height(), 3240.0f);
+        // The window itself, before it was ever shown: 15 twips a pixel.
+        QCOMPARE(box->form().widget()->size(), QSize(382, 216));
     }
 
     void controlsHaveTheirPlacesTipsAndPointers() {
