@@ -1,6 +1,7 @@
 #include "runtime/mpv/MpvSoftwareRender.h"
 
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/OpaquePixels.h"
 
 #include <mpv/render.h>
 
@@ -20,7 +21,9 @@ bool renderSoftwareFrame(mpv_render_context* render, int width, int height, size
                                  {MPV_RENDER_PARAM_SW_POINTER, pixels},
                                  {MPV_RENDER_PARAM_SKIP_RENDERING, &skipRendering},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    return mpv_render_context_render(render, params) >= 0;
+    if (mpv_render_context_render(render, params) < 0) return false;
+    if (!skip) makeOpaque(pixels, width, height, stride);
+    return true;
 }
 
 }  // namespace runtime

@@ -27,6 +27,16 @@ bool allBlack(const QImage& image) {
     return true;
 }
 
+// The padding byte of every pixel as stored: QImage::pixel() would report 0xFF whatever it holds.
+bool paddingOpaque(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((row[x] >> 24) != 0xFF) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestVideoSurface : public QObject {
@@ -48,6 +58,7 @@ private Q_SLOTS:
         const QImage image = surface.currentImage();
         QCOMPARE(image.size(), QSize(200, 150) * surface.devicePixelRatioF());
         QVERIFY(!allBlack(image));
+        QVERIFY(paddingOpaque(image));
         QVERIFY(surface.firstFrameMs() >= 0);
         QCOMPARE(stream.videoSize(), QSize(640, 360));
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Flush"), kWait);
