@@ -1,6 +1,7 @@
 #include "runtime/mpv/MpvInstance.h"
 
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/SoundOutput.h"
 
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -13,7 +14,6 @@ namespace {
 
 QString startOptions(mpv_handle* mpv) {
     using namespace mpvname;
-    const bool nullAudio = qEnvironmentVariable("QUORVEL_AUDIO_OUTPUT") == QLatin1String("null");
     const std::pair<const char*, const char*> options[] = {
         {kVo, kVoLibmpv},
         {kAudioClientName, kClientName},
@@ -41,7 +41,9 @@ QString startOptions(mpv_handle* mpv) {
         {kLoadOsdConsole, kNo},
         {kLoadAutoProfiles, kNo},
         {kCoverArtAuto, kNo},
-        {kAo, nullAudio ? kAoNull : nullptr}};
+        // Without a sound device an audio-only file would end at once: play on silently instead.
+        {kAudioFallbackToNull, kYes},
+        {kAo, soundSwitchedOff() ? kAoNull : nullptr}};
     for (const auto& [name, value] : options) {
         if (value && mpv_set_option_string(mpv, name, value) < 0)
             return QStringLiteral("libmpv refused option %1=%2")

@@ -34,6 +34,7 @@ inline constexpr const char* kLoadStatsOverlay = "load-stats-overlay";
 inline constexpr const char* kLoadOsdConsole = "load-osd-console";
 inline constexpr const char* kLoadAutoProfiles = "load-auto-profiles";
 inline constexpr const char* kCoverArtAuto = "cover-art-auto";
+inline constexpr const char* kAudioFallbackToNull = "audio-fallback-to-null";
 
 // Properties read, observed or set while running.
 inline constexpr const char* kPause = "pause";
@@ -49,6 +50,7 @@ inline constexpr const char* kVideoParams = "video-params";
 inline constexpr const char* kVid = "vid";
 inline constexpr const char* kFrameDropCount = "frame-drop-count";
 inline constexpr const char* kDecoderFrameDropCount = "decoder-frame-drop-count";
+inline constexpr const char* kCurrentAo = "current-ao";
 // What the level meter filter (kLevelFilter) last measured: a map of kLevelKey* texts.
 inline constexpr const char* kLevelMetadata = "af-metadata/quorvellevel";
 
@@ -80,7 +82,8 @@ inline constexpr const char* kOptionNames[] = {kVo,
                                                kLoadStatsOverlay,
                                                kLoadOsdConsole,
                                                kLoadAutoProfiles,
-                                               kCoverArtAuto};
+                                               kCoverArtAuto,
+                                               kAudioFallbackToNull};
 inline constexpr const char* kPropertyNames[] = {kPause,
                                                  kVolume,
                                                  kPlaybackTime,
@@ -93,7 +96,8 @@ inline constexpr const char* kPropertyNames[] = {kPause,
                                                  kVideoParams,
                                                  kVid,
                                                  kFrameDropCount,
-                                                 kDecoderFrameDropCount};
+                                                 kDecoderFrameDropCount,
+                                                 kCurrentAo};
 
 // Keys of the maps those properties return.
 inline constexpr const char* kCacheEndKey = "cache-end";

@@ -28,10 +28,11 @@ MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this)
     connect(m_core, &MpvCore::propertyChanged, this, &MpvStream::onPropertyChanged);
     connect(m_core, &MpvCore::frameDue, this, &MpvStream::onFrameDue);
     connect(m_core, &MpvCore::logMessage, this, &MpvStream::onLogMessage);
-    // The drop counters are for the video surface's reports.
+    // The drop counters are for the video surface's reports; the audio output tells whether sound
+    // fell back to none.
     for (const char* name :
          {kPlaybackTime, kDemuxerCacheDuration, kDemuxerCacheState, kDuration, kFileSize, kPausedForCache,
-          kEofReached, kPause, kVideoParams, kFrameDropCount, kDecoderFrameDropCount})
+          kEofReached, kPause, kVideoParams, kFrameDropCount, kDecoderFrameDropCount, kCurrentAo})
         m_core->observe(name);
     setBufferTime(m_bufferTime);
 }

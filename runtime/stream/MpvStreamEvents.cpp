@@ -4,6 +4,7 @@
 #include "logging/LogCategories.h"
 #include "runtime/mpv/MpvCore.h"
 #include "runtime/mpv/MpvNames.h"
+#include "runtime/mpv/SoundOutput.h"
 #include "runtime/stream/VideoSurface.h"
 
 #include <QVariantMap>
@@ -141,6 +142,8 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value) {
         m_eofCached = state.value(QLatin1String(kEofCachedKey)).toBool();
     } else if (name == QLatin1String(kVideoParams)) {
         onVideoParams(value.toMap());
+    } else if (name == QLatin1String(kCurrentAo)) {
+        noteSoundOutput(value.toString());
     } else if (name == QLatin1String(kDuration)) {
         m_duration = value.toDouble();
     } else if (name == QLatin1String(kFileSize)) {
