@@ -1,15 +1,22 @@
 #include "platform/desktop/DesktopEntry.h"
 
+#include <algorithm>
+
 namespace platform::desktop_entry {
 
 QString execArgument(const QString& argument) {
-    QString quoted = QStringLiteral("\"");
+    // Some launchers (xdg-open without a desktop environment) cannot read a quoted program path,
+    // so only an argument holding a reserved character is quoted.
+    const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    const bool quote = argument.isEmpty() || std::any_of(argument.begin(), argument.end(),
+                                                         [&](QChar c) { return reserved.contains(c); });
+    QString quoted = quote ? QStringLiteral("\"") : QString();
     for (const QChar c : argument) {
-        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
+        if (quote && (c == u'"' || c == u'`' || c == u'$' || c == u'\\')) quoted += u'\\';
         if (c == u'%') quoted += u'%';
         quoted += c;
     }
-    quoted += u'"';
+    if (quote) quoted += u'"';
     // The string-value escapes apply to the whole value before the Exec quoting is read.
     QString escaped;
     for (const QChar c : quoted) {

@@ -10,8 +10,9 @@ inline constexpr auto kMimeType = "video/x-flv";
 // Marks an entry as written by the association, so removing it never takes a hand-made one.
 inline constexpr auto kMarkerLine = "X-Quorvel-Association=true";
 
-// One argument of an Exec key: quoted as the freedesktop desktop-entry format asks (double quotes,
-// with `"`, `` ` ``, `$` and `\` escaped, `%` doubled), then escaped as a string value.
+// One argument of an Exec key as the freedesktop desktop-entry format asks: quoted only when it
+// holds a reserved character (double quotes, with `"`, `` ` ``, `$` and `\` escaped), `%` always
+// doubled, then escaped as a string value.
 QString execArgument(const QString& argument);
 
 // The whole entry for the program at programPath, opening one file per start.

@@ -85,6 +85,7 @@ private slots:
 
     void execQuotesEveryAwkwardPath_data() {
         QTest::addColumn<QString>("program");
+        QTest::newRow("plain") << QStringLiteral("/usr/local/bin/quorvel");
         QTest::newRow("spaces") << QStringLiteral("/opt/Mes Programmes/Quorvel v1/quorvel");
         QTest::newRow("shell characters") << QStringLiteral("/opt/a\"b`c$HOME\\d/quorvel");
         QTest::newRow("percent") << QStringLiteral("/opt/100%f/quorvel");
@@ -95,6 +96,28 @@ private slots:
         const QString exec = execValue(desktop_entry::entryText(program));
         QCOMPARE(launchArguments(exec, QStringLiteral("/tmp/a b.flv")),
                  QStringList({program, QStringLiteral("/tmp/a b.flv")}));
+    }
+
+    // Launchers without a desktop environment of their own take a quoted program path for a
+    // file name with quotes in it, so only a path that needs quoting is quoted.
+    void execQuotesOnlyWhatNeedsIt_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/usr/local/bin/quorvel"
+                               << "/usr/local/bin/quorvel %f";
+        QTest::newRow("percent") << "/opt/100%/quorvel"
+                                 << "/opt/100%%/quorvel %f";
+        QTest::newRow("space") << "/opt/a b/quorvel"
+                               << "\"/opt/a b/quorvel\" %f";
+        QTest::newRow("quote") << "/opt/l'été/quorvel"
+                               << "\"/opt/l'été/quorvel\" %f";
+        QTest::newRow("tilde") << "/opt/~q/quorvel"
+                               << "\"/opt/~q/quorvel\" %f";
+    }
+    void execQuotesOnlyWhatNeedsIt() {
+        QFETCH(QString, program);
+        QFETCH(QString, exec);
+        QCOMPARE(execValue(desktop_entry::entryText(program)), exec);
     }
 
     void installMakesQuorvelTheDefaultForFlv() {
