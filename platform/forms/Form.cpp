@@ -17,6 +17,10 @@
 namespace platform::forms {
 namespace {
 
+// A few answers settle a window system's late reports, and no more, so one that insists keeps the
+// last word.
+constexpr int kMaxStateCorrections = 3;
+
 Qt::WindowFlags flagsFor(FormKind kind) {
     if (kind == FormKind::Borderless) return Qt::Window | Qt::FramelessWindowHint;
     return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -117,13 +121,27 @@ void Form::setHeight(float twips) {
     raiseResize();
 }
 
+QSize Form::pixelSize() const {
+    return QSize(int(std::lround(m_width / m_screen.TwipsPerPixelX())),
+                 int(std::lround(m_height / m_screen.TwipsPerPixelY())));
+}
+
 void Form::windowSystemResized(int widthPixels, int heightPixels) {
     // Our own size changes arrive here too, later; only a size the window system chose counts,
     // and not one that comes with a full-screen state left behind.
     if (stateLeftBehind()) return;
-    const int ownW = int(std::lround(m_width / m_screen.TwipsPerPixelX()));
-    const int ownH = int(std::lround(m_height / m_screen.TwipsPerPixelY()));
-    if (widthPixels == ownW && heightPixels == ownH) return;
+    if (QSize(widthPixels, heightPixels) == pixelSize()) return;
+    if (fullScreenJustLeft()) {
+        // Leaving a Wayland compositor's full screen, Qt gives the window back the size it had when
+        // it went full screen, which our full screen had already made the screen's: the form's
+        // own size stands.
+        if (m_stateCorrections < kMaxStateCorrections) {
+            ++m_stateCorrections;
+            QMetaObject::invokeMethod(
+                m_widget, [this] { m_widget->resize(pixelSize()); }, Qt::QueuedConnection);
+        }
+        return;
+    }
     m_width = float(widthPixels) * m_screen.TwipsPerPixelX();
     m_height = float(heightPixels) * m_screen.TwipsPerPixelY();
     raiseResize();
@@ -133,8 +151,7 @@ void Form::fixSizeIfDialog() {
     // A fixed dialog frame cannot be resized by the user. Its size comes from the form's own
     // figures: a window never shown still has Qt's default height, which would stay fixed.
     if (m_kind != FormKind::FixedDialog) return;
-    m_widget->setFixedSize(int(std::lround(m_width / m_screen.TwipsPerPixelX())),
-                           int(std::lround(m_height / m_screen.TwipsPerPixelY())));
+    m_widget->setFixedSize(pixelSize());
 }
 
 void Form::raiseResize() {
@@ -211,17 +228,22 @@ void Form::setWindowSystemFullScreen(bool fullScreen) {
 }
 
 bool Form::stateLeftBehind() const {
+    return stateJustRequested() && m_widget->isFullScreen() != m_wantFullScreen;
+}
+
+bool Form::stateJustRequested() const {
     // Soon after a request, the other state is the window system's late report of an earlier
     // one; later it is the user's own doing through the window system, and stands.
     constexpr qint64 kSettleMs = 2000;
-    return m_stateRequested.isValid() && !m_stateRequested.hasExpired(kSettleMs) &&
-           m_widget->isFullScreen() != m_wantFullScreen;
+    return m_stateRequested.isValid() && !m_stateRequested.hasExpired(kSettleMs);
+}
+
+bool Form::fullScreenJustLeft() const {
+    return stateJustRequested() && !m_wantFullScreen && !m_widget->isFullScreen();
 }
 
 void Form::windowSystemStateChanged() {
-    // A few answers settle it, and no more, so a window system that insists keeps the last word.
-    constexpr int kMaxCorrections = 3;
-    if (!stateLeftBehind() || m_stateCorrections >= kMaxCorrections) return;
+    if (!stateLeftBehind() || m_stateCorrections >= kMaxStateCorrections) return;
     ++m_stateCorrections;
     QMetaObject::invokeMethod(
         m_widget,
@@ -238,8 +260,7 @@ void Form::applyWindowSystemFullScreen() {
     }
     m_widget->showNormal();
     // Sizes set by code while the window system held the window take effect now.
-    m_widget->resize(int(std::lround(m_width / m_screen.TwipsPerPixelX())),
-                     int(std::lround(m_height / m_screen.TwipsPerPixelY())));
+    m_widget->resize(pixelSize());
 }
 
 }  // namespace platform::forms

@@ -96,6 +96,9 @@ private:
     void windowSystemResized(int widthPixels, int heightPixels);
     void windowSystemStateChanged();
     bool stateLeftBehind() const;
+    bool stateJustRequested() const;
+    bool fullScreenJustLeft() const;
+    QSize pixelSize() const;
     void applyWindowSystemFullScreen();
     bool closeRequested();
     bool keyPressed(int key);

@@ -26,4 +26,6 @@ audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
 [ -s keyframes.flv ] || ff $(video 320x240 4) -an -c:v flv1 -g 25 -flvflags add_keyframe_index keyframes.flv
 # shellcheck disable=SC2046
 [ -s short.flv ] || ff $(video 320x240 1) $(audio 1) -c:v flv1 -q:v 6 -g 10 -c:a libmp3lame -b:a 32k -ar 22050 -flvflags add_keyframe_index short.flv
+# One colour throughout, to read back from a screen.
+[ -s solid.flv ] || ff -f lavfi -i "color=c=0x2050C0:size=320x240:rate=25:duration=30" -c:v flv1 -q:v 2 solid.flv
 echo "test media ready in $out"
