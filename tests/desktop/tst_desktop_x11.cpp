@@ -49,11 +49,14 @@ private slots:
     void startsBorderlessAtItsSize() {
         QVERIFY(waitUntil([&] { return window().size() == kLoadedSize; }, kWait));
         // The window manager drew no frame around it.
-        QCOMPARE(m_session
-                     ->run(QStringLiteral("xprop"),
-                           {QStringLiteral("-id"), m_window, QStringLiteral("_NET_FRAME_EXTENTS")})
-                     .trimmed(),
-                 QByteArray("_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0"));
+        QVERIFY(waitUntil(
+            [&] {
+                return m_session
+                           ->run(QStringLiteral("xprop"),
+                                 {QStringLiteral("-id"), m_window, QStringLiteral("_NET_FRAME_EXTENTS")})
+                           .trimmed() == "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0";
+            },
+            kWait));
     }
 
     void titleStripMovesOnceThenTheGripResizes() {
