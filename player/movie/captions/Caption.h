@@ -24,6 +24,7 @@ inline constexpr qsizetype kCaptionsMaxCount = 20000;
 struct CaptionsResult {
     CaptionList captions;  // sorted by start
     QString error;         // why the file was refused; the list is then empty
+    QString notice;        // what was left out of an accepted file, worth a line in the log
 };
 
 // Orders captions by start, keeping the file's order among equal starts.

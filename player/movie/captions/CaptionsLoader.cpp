@@ -21,9 +21,11 @@ void CaptionsLoader::load(const QString& location) {
         CaptionsResult result;
         if (error.isEmpty()) result = parseCaptions(data, location);
         const QString reason = error.isEmpty() ? result.error : error;
-        if (!reason.isEmpty())
-            qCWarning(quorvel::log::movie).noquote()
-                << QStringLiteral("captions %1: %2").arg(location, reason);
+        for (const QString& line : {reason, result.notice}) {
+            if (!line.isEmpty())
+                qCWarning(quorvel::log::movie).noquote()
+                    << QStringLiteral("captions %1: %2").arg(location, line);
+        }
         Q_EMIT captionsReady(result.captions);
     });
 }

@@ -11,7 +11,8 @@ namespace movie {
 
 // Reads an item's captions file (local path, file:// or http(s) address) for the captions view.
 // A file that cannot be read or is refused gives an empty list and one line on standard error,
-// "quorvel.movie: captions <where>: <reason>".
+// "quorvel.movie: captions <where>: <reason>"; an accepted file with captions left out gives its list and
+// such a line saying what was left out.
 class CaptionsLoader : public QObject {
     Q_OBJECT
 public:

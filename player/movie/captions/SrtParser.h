@@ -7,11 +7,12 @@
 namespace movie {
 
 // Reads SubRip (.srt): blocks separated by blank lines, each an optional number, a timing line
-// "hh:mm:ss,mmm --> hh:mm:ss,mmm" (a "." is accepted for the ",", anything after the end time is ignored)
-// and one or more lines of text. UTF-8 with or without a byte order mark, else Latin-1; CRLF or LF.
-// <i>, <b>, <u> and <font> tags and {\...} override codes are removed: captions are plain text.
-// A block without a valid timing line, an end before its start, or more than kCaptionsMaxCount captions
-// refuse the whole file.
+// "hh:mm:ss,mmm --> hh:mm:ss,mmm" (the fraction may have one to three digits or be missing, "." may stand
+// for ",", anything after the end time is ignored) and lines of text. Encodings as decodeCaptionText;
+// CRLF or LF. Formatting is removed and character references decoded: captions are plain text.
+// A block without a valid timing line or with its end before its start is left out (told in the
+// notice), and so is one without text; the file is refused when no caption remains or when there are
+// more than kCaptionsMaxCount.
 CaptionsResult parseSrt(const QByteArray& data);
 
 }  // namespace movie

@@ -45,9 +45,13 @@ double clockTime(const QList<QStringView>& parts, const TimeRates& rates) {
 double parseTimeExpression(const QString& text, const TimeRates& rates) {
     const QStringView value = QStringView(text).trimmed();
     if (value.isEmpty()) return -1;
-    const QList<QStringView> parts = value.split(u':');
-    if (parts.size() >= 2 && parts.size() <= 4) return clockTime(parts, rates);
-    if (parts.size() != 1) return -1;
+    if (value.contains(u':')) {
+        // SubRip habits reach Timed Text files: "00:00:03,503" is meant as "00:00:03.503".
+        QString clock = value.toString();
+        clock.replace(u',', u'.');
+        const QList<QStringView> parts = QStringView(clock).split(u':');
+        return parts.size() <= 4 ? clockTime(parts, rates) : -1;
+    }
     struct Metric {
         QStringView suffix;
         double seconds;

@@ -12,6 +12,7 @@ namespace movie {
 
 namespace {
 
+constexpr QStringView kRootElement = u"tt";
 constexpr double kOpenEnd = std::numeric_limits<double>::infinity();
 
 struct Span {
@@ -25,17 +26,26 @@ public:
 
     // Reads the current element (body or div) and the captions inside it, within the parent's span.
     void readContainer(const Span& parent);
+    // Set when the document must be refused.
     const QString& error() const { return m_error; }
+    // Why the first element left out was, and how many were.
+    const QString& firstSkipped() const { return m_firstSkipped; }
+    int skipped() const { return m_skipped; }
     CaptionList& captions() { return m_captions; }
 
 private:
+    // The current element's span within its parent's; when its times cannot be used, the element is
+    // passed over whole (a div with everything in it), counted, and false returned.
     bool spanOf(const Span& parent, Span* span);
+    void skipCurrent(const QString& reason);
     QString paragraphText();
 
     PlaylistXml& m_xml;
     TimeRates m_rates;
     CaptionList m_captions;
     QString m_error;
+    QString m_firstSkipped;
+    int m_skipped = 0;
 };
 
 bool TimedTextReader::spanOf(const Span& parent, Span* span) {
@@ -46,7 +56,7 @@ bool TimedTextReader::spanOf(const Span& parent, Span* span) {
     const double endOffset = end.isEmpty() ? 0 : parseTimeExpression(end, m_rates);
     const double duration = dur.isEmpty() ? 0 : parseTimeExpression(dur, m_rates);
     if (beginOffset < 0 || endOffset < 0 || duration < 0) {
-        m_error = QStringLiteral("<%1>: a time that cannot be read").arg(m_xml.name());
+        skipCurrent(QStringLiteral("a time that cannot be read"));
         return false;
     }
     span->begin = parent.begin + beginOffset;
@@ -54,10 +64,17 @@ bool TimedTextReader::spanOf(const Span& parent, Span* span) {
     if (!end.isEmpty()) span->end = qMin(span->end, parent.begin + endOffset);
     if (!dur.isEmpty()) span->end = qMin(span->end, span->begin + duration);
     if (span->end < span->begin) {
-        m_error = QStringLiteral("<%1>: ends before it begins").arg(m_xml.name());
+        skipCurrent(QStringLiteral("ends before it begins"));
         return false;
     }
     return true;
+}
+
+void TimedTextReader::skipCurrent(const QString& reason) {
+    if (m_skipped++ == 0)
+        m_firstSkipped =
+            QStringLiteral("line %1: <%2>: %3").arg(m_xml.lineNumber()).arg(m_xml.name(), reason);
+    m_xml.skipElement();
 }
 
 QString TimedTextReader::paragraphText() {
@@ -81,7 +98,7 @@ void TimedTextReader::readContainer(const Span& parent) {
             continue;
         }
         Span span;
-        if (!spanOf(own, &span)) return;
+        if (!spanOf(own, &span)) continue;
         if (m_captions.size() >= kCaptionsMaxCount) {
             m_error = QStringLiteral("more than %1 captions").arg(kCaptionsMaxCount);
             return;
@@ -105,7 +122,7 @@ CaptionsResult parseTimedText(const QByteArray& data) {
         return result;
     }
     PlaylistXml xml(data);
-    if (!xml.readNextChild() || !xml.isNamed(u"tt")) {
+    if (!xml.readNextChild() || !xml.isNamed(kRootElement)) {
         result.error = xml.hasError() ? xml.errorString() : QStringLiteral("not a Timed Text document");
         return result;
     }
@@ -127,9 +144,12 @@ CaptionsResult parseTimedText(const QByteArray& data) {
     }
     CaptionList& captions = reader.captions();
     if (captions.isEmpty()) {
-        result.error = QStringLiteral("no captions");
+        result.error = reader.skipped() > 0 ? reader.firstSkipped() : QStringLiteral("no captions");
         return result;
     }
+    if (reader.skipped() > 0)
+        result.notice =
+            QStringLiteral("%1; %2 element(s) left out").arg(reader.firstSkipped()).arg(reader.skipped());
     sortCaptions(captions);
     // A caption nothing ends stays up until the next one starts.
     for (qsizetype i = 0; i + 1 < captions.size(); ++i) {
@@ -137,6 +157,11 @@ CaptionsResult parseTimedText(const QByteArray& data) {
     }
     result.captions = captions;
     return result;
+}
+
+bool isTimedTextDocument(const QByteArray& head) {
+    PlaylistXml xml(head);
+    return xml.readNextChild() && xml.isNamed(kRootElement);
 }
 
 }  // namespace movie

@@ -38,6 +38,7 @@ public:
     bool hasError() const { return m_reader.hasError(); }
     // "line N: reason"
     QString errorString() const;
+    qint64 lineNumber() const { return m_reader.lineNumber(); }
 
 private:
     QXmlStreamReader::TokenType step();
