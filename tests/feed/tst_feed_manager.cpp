@@ -67,6 +67,8 @@ class TestFeedManager : public QObject {
 private Q_SLOTS:
     void init();
     void singleFileIsAOneItemFeed();
+    void captionsBesideASingleFile_data();
+    void captionsBesideASingleFile();
     void localPlaylistWithRelativeLocations();
     void nestedPlaylistsAreSplicedInPlace();
     void playlistNamingItselfDoesNotLoop();
@@ -120,6 +122,47 @@ void TestFeedManager::singleFileIsAOneItemFeed() {
     QCOMPARE(feed.at(0).file, QStringLiteral("/films/mon film.FLV"));
     QCOMPARE(feed.at(0).type, QStringLiteral("flv"));
     QCOMPARE(manager.feed(), feed);
+}
+
+void TestFeedManager::captionsBesideASingleFile_data() {
+    QTest::addColumn<QStringList>("files");  // the first is loaded
+    QTest::addColumn<QByteArray>("xml");     // what any .xml among them holds
+    QTest::addColumn<QString>("captions");
+    const QByteArray timedText =
+        "<tt xmlns='http://www.w3.org/ns/ttml'><body><p begin='1s'>x</p></body></tt>";
+    const QByteArray playlist = xspf({"clip.flv"});
+    QTest::newRow("srt") << QStringList{"clip.flv", "clip.srt"} << timedText << "clip.srt";
+    QTest::newRow("extension case") << QStringList{"clip.flv", "clip.SRT"} << timedText << "clip.SRT";
+    QTest::newRow("srt first") << QStringList{"clip.flv", "clip.xml", "clip.dfxp", "clip.ttml", "clip.srt"}
+                               << timedText << "clip.srt";
+    QTest::newRow("ttml before dfxp")
+        << QStringList{"clip.flv", "clip.dfxp", "clip.TTML"} << timedText << "clip.TTML";
+    QTest::newRow("timed text xml") << QStringList{"a.b.flv", "a.b.xml"} << timedText << "a.b.xml";
+    QTest::newRow("playlist xml") << QStringList{"clip.flv", "clip.xml"} << playlist << QString();
+    QTest::newRow("other names") << QStringList{"clip.flv", "Clip.srt", "clip2.srt", "clip.srt.bak",
+                                                "clip.txt"}
+                                 << timedText << QString();
+    QTest::newRow("sound") << QStringList{"chanson.mp3", "chanson.srt"} << timedText << "chanson.srt";
+    QTest::newRow("picture") << QStringList{"photo.jpg", "photo.srt"} << timedText << QString();
+    QTest::newRow("file address") << QStringList{"file:clip.flv", "clip.srt"} << timedText << "clip.srt";
+}
+
+void TestFeedManager::captionsBesideASingleFile() {
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, captions);
+    const QString folder = QString::fromLatin1(QTest::currentDataTag()) + u'/';
+    QString media;
+    for (const QString& spelled : files) {
+        const QString name = spelled.startsWith(u"file:") ? spelled.sliced(5) : spelled;
+        const QString path = write(folder + name, name.endsWith(u".xml") ? xml : QByteArray("x"));
+        if (media.isEmpty()) media = spelled == name ? path : QUrl::fromLocalFile(path).toString();
+    }
+    movie::FeedManager manager(&m_network);
+    const movie::Feed feed = loadAndWait(manager, media);
+    QCOMPARE(feed.size(), 1);
+    QCOMPARE(feed.at(0).captions, captions.isEmpty() ? QString() : m_dir.filePath(folder + captions));
+    QCOMPARE(feed.hasCaptions(), !captions.isEmpty());
 }
 
 void TestFeedManager::localPlaylistWithRelativeLocations() {

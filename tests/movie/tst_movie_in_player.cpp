@@ -66,6 +66,13 @@ QString playlistWithCaptions(const QTemporaryDir& dir) {
             .toUtf8());
 }
 
+// The clip with a captions file of its own name beside it, as people keep them.
+QString clipWithCaptionsBeside(const QTemporaryDir& dir, const QByteArray& captions) {
+    writeFile(dir, QStringLiteral("film.Srt"), captions);
+    const QString clip = dir.filePath(QStringLiteral("film.flv"));
+    return QFile::link(testing::mediaPath(QStringLiteral("long.flv")), clip) ? clip : QString();
+}
+
 // The main window as the program makes it, with its frame (the layout pass sizes the control),
 // started and given a file.
 struct RunningPlayer {
@@ -133,24 +140,39 @@ private Q_SLOTS:
     }
 
     void captionsShownAtStart_data() {
+        QTest::addColumn<QByteArray>("beside");  // captions beside the clip, else a playlist names them
         QTest::addColumn<QString>("vars");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("default") << QString() << true;
-        QTest::newRow("usecaptions false") << QStringLiteral("usecaptions=false") << false;
+        const QString caption =
+            QStringLiteral("1\n00:00:00,000 --> 00:00:09,000\n\u201C\u00C9t\u00E9\u201D\n");
+        QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+        const QString shownText = QStringLiteral("\u201C\u00C9t\u00E9\u201D");
+        QTest::newRow("playlist") << QByteArray() << QString() << "Bonjour" << true;
+        QTest::newRow("playlist, usecaptions false")
+            << QByteArray() << QStringLiteral("usecaptions=false") << "Bonjour" << false;
+        QTest::newRow("beside, utf-16")
+            << QByteArray(utf16.encode(caption)) << QString() << shownText << true;
+        QTest::newRow("beside, windows-1252 with a broken block, usecaptions false")
+            << QByteArray("0\nno timing\n\n1\n00:00:00,000 --> 00:00:09,000\n\x93\xC9t\xE9\x94\n")
+            << QStringLiteral("usecaptions=false") << shownText << false;
     }
     void captionsShownAtStart() {
+        QFETCH(QByteArray, beside);
         QFETCH(QString, vars);
+        QFETCH(QString, text);
         QFETCH(bool, shown);
         QTemporaryDir dir;
-        const QString list = playlistWithCaptions(dir);
-        QVERIFY(!list.isEmpty());
-        RunningPlayer running(list);
+        const QString file =
+            beside.isEmpty() ? playlistWithCaptions(dir) : clipWithCaptionsBeside(dir, beside);
+        QVERIFY(!file.isEmpty());
+        RunningPlayer running(file);
         player::Form1& f = running.f;
-        if (!vars.isEmpty()) reloadWith(f, list, vars);
+        if (!vars.isEmpty()) reloadWith(f, file, vars);
         QTRY_VERIFY_WITH_TIMEOUT(clip<movie::CaptionsView>(f, QStringLiteral("captions")), kWait);
         auto* captions = clip<movie::CaptionsView>(f, QStringLiteral("captions"));
         QTRY_COMPARE_WITH_TIMEOUT(captions->captions().size(), 1, kWait);
-        QTRY_COMPARE_WITH_TIMEOUT(captions->text(), QStringLiteral("Bonjour"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(captions->text(), text, kWait);
         QCOMPARE(captions->isVisible(), shown);
         // The bar's captions button follows the same choice and turns the captions back on.
         auto* cc = clip<movie::ButtonClip>(f, QStringLiteral("cc"));

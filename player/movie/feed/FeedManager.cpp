@@ -1,6 +1,7 @@
 #include "player/movie/feed/FeedManager.h"
 
 #include "logging/LogCategories.h"
+#include "player/movie/captions/CaptionsBeside.h"
 #include "player/movie/feed/MediaType.h"
 #include "player/movie/feed/PlaylistParser.h"
 #include "player/movie/feed/PlaylistXml.h"
@@ -54,6 +55,8 @@ void FeedManager::load(const QString& fileValue, const QString& givenType) {
         FeedItem item;
         item.file = fileValue;
         item.type = type;
+        // A lone video or sound file takes the captions lying beside it, as other players do.
+        if (type == mediatype::kFlv || type == mediatype::kMp3) item.captions = captionsBeside(fileValue);
         finish(Feed({item}));
         return;
     }
