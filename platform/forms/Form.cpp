@@ -168,6 +168,14 @@ void Form::Show() {
     m_widget->show();
 }
 
+void Form::Activate() {
+    // Full screen survives: only the minimized state goes.
+    m_widget->setWindowState(m_widget->windowState() & ~Qt::WindowMinimized);
+    m_widget->show();
+    m_widget->raise();
+    m_widget->activateWindow();
+}
+
 void Form::ShowModal() {
     QEventLoop loop;
     m_modalLoop = &loop;

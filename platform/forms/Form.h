@@ -70,6 +70,9 @@ public:
     WindowState windowState() const;
 
     void Show();
+    // Shows the form, out of the task bar if minimized, in front and with the input focus, as far
+    // as the window system lets a program take it.
+    void Activate();
     // Shows the form modal over the application and returns once it is unloaded.
     void ShowModal();
     // Raises the unload handler (it may cancel), then hides the form.

@@ -4,6 +4,7 @@
 #include "player/movie/core/ConfigReader.h"
 #include "player/movie/feed/FeedManager.h"
 #include "player/movie/models/MediaModel.h"
+#include "player/movie/remote/PlayerRemote.h"
 #include "player/movie/views/DisplayClip.h"
 #include "runtime/component/SharedObject.h"
 #include "runtime/component/Stage.h"
@@ -18,14 +19,16 @@ namespace {
 const QString kStoreName = QStringLiteral("quorvel");
 }
 
-MediaPlayer::MediaPlayer(runtime::MovieHost& host)
+MediaPlayer::MediaPlayer(runtime::MovieHost& host, PlayerRemote* remote)
     : m_host(host),
+      m_remote(remote),
       m_network(std::make_unique<QNetworkAccessManager>()),
       m_lifetime(std::make_unique<QObject>()) {
     firstFrame();
 }
 
 MediaPlayer::~MediaPlayer() {
+    if (m_remote) m_remote->detach(m_requests);
     // Views and the controller listen to the models; the models' streams draw into the clips.
     m_views.clear();
     m_controller.reset();

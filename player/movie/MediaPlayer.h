@@ -23,12 +23,14 @@ namespace movie {
 class FeedManager;
 class MediaModel;
 class PlayerController;
+class PlayerRemote;
 
 // The player movie's program: on its first frame it sets up the stage and context menu, reads
 // the configuration, loads the feed, then builds the controller, the views and the models.
 class MediaPlayer : public runtime::MovieProgram {
 public:
-    explicit MediaPlayer(runtime::MovieHost& host);
+    // The remote, when given, follows this player from its controller's making to its end.
+    explicit MediaPlayer(runtime::MovieHost& host, PlayerRemote* remote = nullptr);
     ~MediaPlayer() override;
 
     const Config& config() const { return m_config; }
@@ -47,6 +49,7 @@ private:
     void followStage();
 
     runtime::MovieHost& m_host;
+    PlayerRemote* m_remote;
     Config m_config;
     Feed m_feed;
     ViewUpdates m_updates;
@@ -61,7 +64,8 @@ private:
     std::unique_ptr<QObject> m_lifetime;
 };
 
-// Makes the player movie's program available to the component under "MediaPlayer".
-void registerMediaPlayer(runtime::ComponentEnvironment& environment);
+// Makes the player movie's program available to the component under "MediaPlayer"; every player
+// it makes attaches to the remote, when one is given, which must outlive them.
+void registerMediaPlayer(runtime::ComponentEnvironment& environment, PlayerRemote* remote = nullptr);
 
 }  // namespace movie

@@ -5,6 +5,7 @@
 #include "player/movie/models/FLVModel.h"
 #include "player/movie/models/ImageModel.h"
 #include "player/movie/models/MP3Model.h"
+#include "player/movie/remote/PlayerRemote.h"
 #include "player/movie/views/CallbackView.h"
 #include "player/movie/views/CaptionsView.h"
 #include "player/movie/views/ControlbarView.h"
@@ -34,6 +35,7 @@ void MediaPlayer::setUp(const Feed& feed) {
         std::make_unique<PlayerController>(m_config, m_feed, models, m_updates, m_requests, controllerHost);
     const ViewContext context{m_host.stage(), m_host.movie(), m_config, m_feed, m_updates, m_requests};
     makeViews(context);
+    if (m_remote) m_remote->attach({m_feed, *m_controller, m_updates, m_requests});
     m_controller->start();
 }
 
@@ -46,7 +48,10 @@ void MediaPlayer::makeModels() {
                             if (stream) stream->setLevelMetering(meter);
                             return stream;
                         },
-                        [this](const QString& command) { m_host.fscommand(command, QString()); }};
+                        [this](const QString& command) {
+                            m_host.fscommand(command, QString());
+                            if (m_remote) m_remote->notify(m_requests, command);
+                        }};
     m_models.push_back(std::make_unique<MP3Model>(m_config, modelHost));
     m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost,
                                                   display->findChild<QWidget*>(QStringLiteral("video"))));
@@ -93,9 +98,10 @@ QWidget* MediaPlayer::playerClip(const QString& name) const {
     return m_player->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void registerMediaPlayer(runtime::ComponentEnvironment& environment) {
-    environment.programs.insert(QStringLiteral("MediaPlayer"),
-                                [](runtime::MovieHost& host) { return std::make_unique<MediaPlayer>(host); });
+void registerMediaPlayer(runtime::ComponentEnvironment& environment, PlayerRemote* remote) {
+    environment.programs.insert(QStringLiteral("MediaPlayer"), [remote](runtime::MovieHost& host) {
+        return std::make_unique<MediaPlayer>(host, remote);
+    });
 }
 
 }  // namespace movie
