@@ -4,6 +4,7 @@
 #include "frame/WindowFrame.h"
 #include "intake/Module1.h"
 #include "intake/OpenFileDialog.h"
+#include "mpris/MprisService.h"
 #include "platform/desktop/XdgDesktopAssociation.h"
 #include "platform/forms/CommonDialog.h"
 #include "platform/forms/ControlFactories.h"
@@ -17,6 +18,7 @@
 #include "platform/services/TerminationSignals.h"
 #include "player/Form1.h"
 #include "player/movie/MediaPlayer.h"
+#include "player/movie/remote/PlayerRemote.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/mpv/MallocArenas.h"
 #include "runtime/mpv/MpvLocale.h"
@@ -25,6 +27,7 @@
 #include "shell/AssociationCheckBox.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -52,12 +55,14 @@ int main(int argc, char** argv) {
     platform::forms::PrimaryScreenMetrics screen;
     platform::forms::QtFileDialogs fileDialogs;
 
+    // Outlives every player the component makes, so the desktop's media controls follow each load.
+    movie::PlayerRemote playerRemote;
     runtime::ComponentEnvironment component;
     component.sharedObjectFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                                    QStringLiteral("/quorvel/shared-objects");
     component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
-    movie::registerMediaPlayer(component);
+    movie::registerMediaPlayer(component, &playerRemote);
     platform::forms::ControlFactories components;
     runtime::registerPlayerComponent(components, component);
 
@@ -97,6 +102,11 @@ int main(int argc, char** argv) {
     // The session asking the program to end is a Quit: the setting is saved and the movie file
     // removed, where a default signal would leave both undone.
     platform::TerminationSignals termination([&] { windowFrame.buttons().Picture4_Click(); });
+
+    mpris::MprisService mediaControls(
+        playerRemote, {[&] { windowFrame.buttons().Picture4_Click(); }, [&] { form1.form.Activate(); },
+                       [&](const QString& path) { form1.GotADrop(path); }});
+    mediaControls.publish(QDBusConnection::sessionBus());
 
     form1.Form_Load();
     form1.form.Show();

@@ -1,0 +1,3 @@
+#include "mpris/MprisLog.h"
+
+Q_LOGGING_CATEGORY(lcMpris, "quorvel.mpris")
