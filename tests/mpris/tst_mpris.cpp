@@ -93,7 +93,7 @@ private Q_SLOTS:
                  qPrintable(listed.join(' ')));
         other.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("second"));
-        QCOMPARE(playerctl({QStringLiteral("-l")}).out, QStringLiteral("quorvel"));
+        QTRY_COMPARE_WITH_TIMEOUT(playerctl({QStringLiteral("-l")}).out, QStringLiteral("quorvel"), kWait);
     }
 
     void noBusNoNameAndNoWord() {
