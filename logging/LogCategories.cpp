@@ -12,5 +12,6 @@ Q_LOGGING_CATEGORY(movie, "quorvel.movie")
 Q_LOGGING_CATEGORY(component, "quorvel.component")
 Q_LOGGING_CATEGORY(mpv, "quorvel.mpv")
 Q_LOGGING_CATEGORY(video, "quorvel.video")
+Q_LOGGING_CATEGORY(mpris, "quorvel.mpris")
 
 }  // namespace quorvel::log

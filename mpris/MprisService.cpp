@@ -1,6 +1,6 @@
 #include "mpris/MprisService.h"
 
-#include "mpris/MprisLog.h"
+#include "logging/LogCategories.h"
 #include "mpris/MprisNames.h"
 #include "mpris/PlayerAdaptor.h"
 #include "mpris/PlayerTracker.h"
@@ -31,7 +31,8 @@ MprisService::~MprisService() {
 bool MprisService::publish(QDBusConnection connection) {
     if (!connection.isConnected() || !m_busName.isEmpty()) return false;
     if (!connection.registerObject(kObjectPath, &m_object, QDBusConnection::ExportAdaptors)) {
-        qCWarning(lcMpris) << "cannot register" << kObjectPath << connection.lastError().message();
+        qCWarning(quorvel::log::mpris)
+            << "cannot register" << kObjectPath << connection.lastError().message();
         return false;
     }
     m_connection = connection;
@@ -45,7 +46,7 @@ bool MprisService::publish(QDBusConnection connection) {
             return true;
         }
     }
-    qCWarning(lcMpris) << "no bus name free for" << kBusName;
+    qCWarning(quorvel::log::mpris) << "no bus name free for" << kBusName;
     m_connection.unregisterObject(kObjectPath);
     return false;
 }

@@ -1,7 +1,7 @@
 #include "mpris/PlayerAdaptor.h"
 
+#include "logging/LogCategories.h"
 #include "mpris/BusObject.h"
-#include "mpris/MprisLog.h"
 #include "mpris/OpenUri.h"
 #include "mpris/PlayerTracker.h"
 #include "player/movie/remote/PlayerRemote.h"
@@ -60,7 +60,7 @@ void PlayerAdaptor::setRate(double rate) {
 void PlayerAdaptor::setVolume(double volume) {
     // Qt D-Bus gives a property's writer no way to answer with an error: the volume stays.
     if (std::isnan(volume)) {
-        qCInfo(lcMpris) << "volume that is not a number ignored";
+        qCInfo(quorvel::log::mpris) << "volume that is not a number ignored";
         return;
     }
     // Stored as the control bar stores it; an unchanged volume is not sent, since the bar's
@@ -128,7 +128,7 @@ void PlayerAdaptor::request(const QString& name, const QVariant& argument) {
 }
 
 void PlayerAdaptor::refuse(QDBusError::ErrorType error, const QString& message) {
-    qCInfo(lcMpris) << "refused:" << message;
+    qCInfo(quorvel::log::mpris) << "refused:" << message;
     if (m_object.calledFromDBus()) m_object.sendErrorReply(error, message);
 }
 

@@ -1,3 +1,0 @@
-#include "mpris/MprisLog.h"
-
-Q_LOGGING_CATEGORY(lcMpris, "quorvel.mpris")
