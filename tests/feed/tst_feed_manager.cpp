@@ -76,6 +76,7 @@ private Q_SLOTS:
     void longChainStops();
     void fanOutOfPlaylistsIsBounded();
     void missingOrMalformedPlaylistGivesAnEmptyFeed();
+    void videoNamedLikeAPlaylistIsPlayed();
     void httpPlaylistFromLoopback();
     void remotePlaylistMayNotNameALocalOne();
     void oversizedHttpPlaylistIsRefused();
@@ -244,6 +245,36 @@ void TestFeedManager::missingOrMalformedPlaylistGivesAnEmptyFeed() {
     const QString broken = write(QStringLiteral("broken.xml"), "<playlist><trackList><track>");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^playlist .*broken\\.xml: line \\d+: .+$"));
     QVERIFY(loadAndWait(manager, broken).isEmpty());
+}
+
+void TestFeedManager::videoNamedLikeAPlaylistIsPlayed() {
+    // Larger than any playlist may be, so only the first bytes can have decided.
+    QByteArray video(
+        "\0\0\0\x20"
+        "ftypisom",
+        12);
+    video.append(QByteArray(5 * 1024 * 1024, '\x7f'));
+    const QString film = write(QStringLiteral("film.mkv"), video);
+    movie::FeedManager manager(&m_network);
+    const movie::Feed single = loadAndWait(manager, film);
+    QCOMPARE(filesOf(single), QStringList({film}));
+    QCOMPARE(single.at(0).type, QStringLiteral("flv"));
+
+    // A playlist with no known extension is still read, and a video it lists is played with its title.
+    const QString list = write(QStringLiteral("list.txt"),
+                               "\xEF\xBB\xBF\n<playlist><trackList><track><location>film.mkv</location>"
+                               "<title>Film</title></track><track><location>b.flv</location></track>"
+                               "</trackList></playlist>");
+    const movie::Feed listed = loadAndWait(manager, list);
+    QCOMPARE(filesOf(listed), QStringList({film, m_dir.filePath("b.flv")}));
+    QCOMPARE(listed.at(0).type, QStringLiteral("flv"));
+    QCOMPARE(listed.at(0).title, QStringLiteral("Film"));
+
+    LoopbackHttp http;
+    http.serve(QStringLiteral("/video"), video);
+    const movie::Feed remote = loadAndWait(manager, http.url("/video"));
+    QCOMPARE(filesOf(remote), QStringList({http.url("/video")}));
+    QCOMPARE(remote.at(0).type, QStringLiteral("flv"));
 }
 
 void TestFeedManager::httpPlaylistFromLoopback() {

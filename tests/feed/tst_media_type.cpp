@@ -1,3 +1,4 @@
+#include "player/movie/feed/ContentStart.h"
 #include "player/movie/feed/Feed.h"
 #include "player/movie/feed/MediaType.h"
 
@@ -5,12 +6,16 @@
 
 using movie::mediaTypeOf;
 
+Q_DECLARE_METATYPE(movie::ContentStart)
+
 class TestMediaType : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void rule_data();
     void rule();
     void mimeTypes();
+    void contentStart_data();
+    void contentStart();
     void feedHelpers();
 };
 
@@ -60,9 +65,21 @@ void TestMediaType::rule_data() {
     QTest::newRow("four-letter extension") << "photo.jpeg"
                                            << ""
                                            << "xml";
-    QTest::newRow("mp4 is not a type") << "clip.mp4"
-                                       << ""
-                                       << "xml";
+    QTest::newRow("mp4 is a video") << "clip.mp4"
+                                    << ""
+                                    << "flv";
+    QTest::newRow("f4v is a video") << "/v/clip.F4V"
+                                    << ""
+                                    << "flv";
+    QTest::newRow("m4v is a video") << "http://host/a.m4v"
+                                    << ""
+                                    << "flv";
+    QTest::newRow("mov is a video, whatever the given type") << "clip.Mov"
+                                                             << "mp3"
+                                                             << "flv";
+    QTest::newRow("mpeg-4 audio is not") << "song.m4a"
+                                         << ""
+                                         << "xml";
     QTest::newRow("given type") << "http://host/video?id=3"
                                 << "flv"
                                 << "flv";
@@ -100,6 +117,35 @@ void TestMediaType::mimeTypes() {
     QCOMPARE(movie::mediaTypeOfMime(QStringLiteral("image/jpeg")), QStringLiteral("jpg"));
     QCOMPARE(movie::mediaTypeOfMime(QStringLiteral("application/x-shockwave-flash")), QStringLiteral("swf"));
     QCOMPARE(movie::mediaTypeOfMime(QStringLiteral("text/html")), QString());
+}
+
+void TestMediaType::contentStart_data() {
+    using movie::ContentStart;
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<ContentStart>("expected");
+    QTest::newRow("declaration") << QByteArray("<?xml version=\"1.0\"?>") << ContentStart::Markup;
+    QTest::newRow("blanks first") << QByteArray(" \r\n\t<rss>") << ContentStart::Markup;
+    QTest::newRow("utf-8 mark") << QByteArray("\xEF\xBB\xBF\n<playlist>") << ContentStart::Markup;
+    QTest::newRow("utf-16 le mark") << QByteArray("\xFF\xFE \0<\0", 6) << ContentStart::Markup;
+    QTest::newRow("utf-16 be mark") << QByteArray("\xFE\xFF\0<", 4) << ContentStart::Markup;
+    QTest::newRow("mp4 box") << QByteArray(
+                                    "\0\0\0\x20"
+                                    "ftypisom",
+                                    12)
+                             << ContentStart::Other;
+    QTest::newRow("flv signature") << QByteArray("FLV\x01") << ContentStart::Other;
+    QTest::newRow("utf-16 le text") << QByteArray("\xFF\xFEh\0", 4) << ContentStart::Other;
+    QTest::newRow("text after the mark") << QByteArray("\xEF\xBB\xBFhello") << ContentStart::Other;
+    QTest::newRow("nothing yet") << QByteArray() << ContentStart::Undecided;
+    QTest::newRow("only blanks") << QByteArray("  \n") << ContentStart::Undecided;
+    QTest::newRow("mark cut short") << QByteArray("\xEF\xBB") << ContentStart::Undecided;
+    QTest::newRow("half a utf-16 unit") << QByteArray("\xFE\xFF\0", 3) << ContentStart::Undecided;
+}
+
+void TestMediaType::contentStart() {
+    QFETCH(QByteArray, head);
+    QFETCH(movie::ContentStart, expected);
+    QCOMPARE(movie::contentStartOf(head), expected);
 }
 
 void TestMediaType::feedHelpers() {

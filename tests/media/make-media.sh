@@ -18,6 +18,9 @@ audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
 [ -s video_only.flv ] || ff $(video 320x240 3) -an -c:v flv1 video_only.flv
 # shellcheck disable=SC2046
 [ -s long.flv ] || ff $(video 320x240 30) $(audio 30) -c:v flv1 -q:v 8 -c:a libmp3lame -b:a 32k -ar 22050 long.flv
+# The MP4 family Flash Player 9 and later played: the same H.264 and AAC, another container.
+[ -s h264_aac.mp4 ] || ff -i h264_aac.flv -c copy h264_aac.mp4
+[ -s h264_aac.f4v ] || ff -i h264_aac.flv -c copy -f mp4 h264_aac.f4v
 [ -s audio.mp3 ] || ff $(audio 3) -c:a libmp3lame -b:a 64k audio.mp3
 [ -e zero.flv ] || : > zero.flv
 [ -s truncated.flv ] || head -c 6000 h263_mp3.flv > truncated.flv

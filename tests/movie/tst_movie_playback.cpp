@@ -37,6 +37,8 @@ private Q_SLOTS:
         QTest::addColumn<QSizeF>("native");
         QTest::newRow("h263+mp3") << "h263_mp3.flv" << QSizeF(320, 240);
         QTest::newRow("h264+aac") << "h264_aac.flv" << QSizeF(640, 360);
+        QTest::newRow("h264+aac in .mp4") << "h264_aac.mp4" << QSizeF(640, 360);
+        QTest::newRow("h264+aac in .f4v") << "h264_aac.f4v" << QSizeF(640, 360);
         QTest::newRow("sound only") << "audio_only.flv" << QSizeF();
     }
     void playsThenPausesAtTheEnd() {

@@ -2,6 +2,7 @@
 
 #include "logging/LogCategories.h"
 #include "player/movie/captions/CaptionsBeside.h"
+#include "player/movie/feed/ContentStart.h"
 #include "player/movie/feed/MediaType.h"
 #include "player/movie/feed/PlaylistParser.h"
 #include "player/movie/feed/PlaylistXml.h"
@@ -41,7 +42,9 @@ void report(const QUrl& where, const QString& reason) {
 }  // namespace
 
 FeedManager::FeedManager(QNetworkAccessManager* network, QObject* parent)
-    : QObject(parent), m_source(network ? network : new QNetworkAccessManager(this), this) {}
+    : QObject(parent), m_source(network ? network : new QNetworkAccessManager(this), this) {
+    m_source.setMarkupOnly(true);
+}
 
 void FeedManager::load(const QString& fileValue, const QString& givenType) {
     ++m_generation;
@@ -50,29 +53,35 @@ void FeedManager::load(const QString& fileValue, const QString& givenType) {
     m_result = Feed();
     m_playlistsRead = 0;
     m_truncated = false;
-    const QString type = mediaTypeOf(fileValue, givenType);
-    if (type != mediatype::kXml) {
-        FeedItem item;
-        item.file = fileValue;
-        item.type = type;
+    FeedItem item;
+    item.file = fileValue;
+    item.type = mediaTypeOf(fileValue, givenType);
+    if (item.type != mediatype::kXml) {
         // A lone video or sound file takes the captions lying beside it, as other players do.
-        if (type == mediatype::kFlv || type == mediatype::kMp3) item.captions = captionsBeside(fileValue);
+        if (item.type == mediatype::kFlv || item.type == mediatype::kMp3)
+            item.captions = captionsBeside(fileValue);
         finish(Feed({item}));
         return;
     }
-    readPlaylist(locationOf(fileValue));
+    readPlaylist(locationOf(fileValue), item);
 }
 
-void FeedManager::readPlaylist(const QUrl& location) {
+void FeedManager::readPlaylist(const QUrl& location, const FeedItem& item) {
     ++m_playlistsRead;
-    m_source.fetch(location, [this, location](const QByteArray& data, const QString& error) {
-        onFetched(location, data, error);
+    m_source.fetch(location, [this, location, item](const QByteArray& data, const QString& error) {
+        onFetched(location, item, data, error);
     });
 }
 
-void FeedManager::onFetched(const QUrl& location, const QByteArray& data, const QString& error) {
+void FeedManager::onFetched(const QUrl& location, const FeedItem& item, const QByteArray& data,
+                            const QString& error) {
     if (!error.isEmpty()) {
         report(location, error);
+    } else if (contentStartOf(data) != ContentStart::Markup) {
+        // Not a playlist whatever its name: the video model plays what it can decode of it.
+        FeedItem media = item;
+        media.type = mediatype::kFlv.toString();
+        appendToResult(media, location);
     } else {
         PlaylistResult parsed = parsePlaylist(data, location);
         if (!parsed.error.isEmpty()) report(location, parsed.error);
@@ -91,13 +100,7 @@ void FeedManager::advance() {
         }
         const FeedItem& item = top.feed.at(top.next++);
         if (item.type != mediatype::kXml) {
-            if (m_result.size() < kPlaylistMaxItems) {
-                m_result.append(item);
-            } else if (!m_truncated) {
-                m_truncated = true;
-                report(top.location,
-                       QStringLiteral("only the first %1 items are kept").arg(kPlaylistMaxItems));
-            }
+            appendToResult(item, top.location);
             continue;
         }
         const QUrl nested = locationOf(item.file);
@@ -106,10 +109,19 @@ void FeedManager::advance() {
             report(top.location, refusal);
             continue;
         }
-        readPlaylist(nested);
+        readPlaylist(nested, item);
         return;
     }
     finish(m_result);
+}
+
+void FeedManager::appendToResult(const FeedItem& item, const QUrl& listedIn) {
+    if (m_result.size() < kPlaylistMaxItems) {
+        m_result.append(item);
+    } else if (!m_truncated) {
+        m_truncated = true;
+        report(listedIn, QStringLiteral("only the first %1 items are kept").arg(kPlaylistMaxItems));
+    }
 }
 
 QString FeedManager::refusalFor(const QUrl& location) const {

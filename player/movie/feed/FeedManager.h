@@ -13,7 +13,8 @@ namespace movie {
 // Turns the movie's "file" value into the feed it plays: the file itself when its media type is a
 // media type, else the playlist it names (local path, file:// or http(s) address). A playlist item that is
 // itself a playlist is read in its place, up to kMaxPlaylistChain levels and kMaxPlaylistsPerLoad
-// playlists; one that names a playlist already being read is left out, so no playlist can loop.
+// playlists; one that names a playlist already being read is left out, so no playlist can loop. A
+// "playlist" whose content does not begin as markup is a video named like one and is played as such.
 // Problems are told on standard error as "quorvel.movie: playlist <where>: <reason>".
 class FeedManager : public QObject {
     Q_OBJECT
@@ -41,8 +42,10 @@ private:
         qsizetype next = 0;
     };
 
-    void readPlaylist(const QUrl& location);
-    void onFetched(const QUrl& location, const QByteArray& data, const QString& error);
+    // `item` is what names the playlist: the movie's "file", or an item of the playlist being read.
+    void readPlaylist(const QUrl& location, const FeedItem& item);
+    void onFetched(const QUrl& location, const FeedItem& item, const QByteArray& data, const QString& error);
+    void appendToResult(const FeedItem& item, const QUrl& listedIn);
     // Walks the playlists being read, splicing their items into the result, until it must fetch or is done.
     void advance();
     // Why a nested playlist is not read, or an empty string when it may be.

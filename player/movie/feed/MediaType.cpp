@@ -1,6 +1,19 @@
 #include "player/movie/feed/MediaType.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace movie {
+
+namespace {
+
+// H.264/AAC in an MP4 container, which Flash Player 9 and later played as it played .flv files.
+bool isMp4FamilyExtension(QStringView lastThree) {
+    static constexpr QStringView kExtensions[] = {u"f4v", u"mp4", u"m4v", u"mov"};
+    return std::find(std::begin(kExtensions), std::end(kExtensions), lastThree) != std::end(kExtensions);
+}
+
+}  // namespace
 
 QString mediaTypeOf(const QString& file, const QString& givenType) {
     // The order matters: "clip.flv" given the type "mp3" is still a video.
@@ -12,6 +25,7 @@ QString mediaTypeOf(const QString& file, const QString& givenType) {
     for (const QStringView candidate : kTypes) {
         if (candidate == lastThree || candidate == givenType || candidate == firstFour)
             return candidate.toString();
+        if (candidate == mediatype::kFlv && isMp4FamilyExtension(lastThree)) return candidate.toString();
     }
     return mediatype::kXml.toString();
 }

@@ -1,5 +1,6 @@
 #include "player/movie/feed/PlaylistSource.h"
 
+#include "player/movie/feed/ContentStart.h"
 #include "player/movie/feed/PlaylistXml.h"
 
 #include <QFile>
@@ -11,7 +12,9 @@ namespace movie {
 
 namespace {
 constexpr int kMaxRedirects = 5;
-}
+// Enough for a byte-order mark and the blanks before a document's first "<".
+constexpr qint64 kHeadBytes = 4096;
+}  // namespace
 
 PlaylistSource::PlaylistSource(QNetworkAccessManager* network, QObject* parent)
     : QObject(parent), m_network(network) {}
@@ -52,8 +55,13 @@ void PlaylistSource::fetchLocal(const QUrl& location) {
         deliver({}, file.errorString());
         return;
     }
+    QByteArray data = file.read(kHeadBytes);
+    if (isOtherThanMarkup(data)) {
+        deliver(data, QString());
+        return;
+    }
     // Read one byte past the cap so that an oversized file is told apart from one exactly at it.
-    const QByteArray data = file.read(kPlaylistMaxBytes + 1);
+    data += file.read(kPlaylistMaxBytes + 1 - data.size());
     if (data.size() > kPlaylistMaxBytes) {
         deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
         return;
@@ -74,15 +82,19 @@ void PlaylistSource::fetchRemote(const QUrl& location) {
 void PlaylistSource::onReadyRead() {
     if (!m_reply) return;
     m_received += m_reply->read(kPlaylistMaxBytes + 1 - m_received.size());
-    if (m_received.size() <= kPlaylistMaxBytes) return;
-    // Stop the transfer at once rather than download the rest of an oversized answer.
+    const bool otherThanMarkup = isOtherThanMarkup(m_received);
+    if (!otherThanMarkup && m_received.size() <= kPlaylistMaxBytes) return;
+    // Stop the transfer at once rather than download the rest of an oversized answer or of a video.
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
+    if (otherThanMarkup)
+        deliver(m_received, QString());
+    else
+        deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
     m_received.clear();
-    deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
 }
 
 void PlaylistSource::onFinished() {
@@ -96,12 +108,16 @@ void PlaylistSource::onFinished() {
         return;
     }
     m_received += reply->read(kPlaylistMaxBytes + 1 - m_received.size());
-    if (m_received.size() > kPlaylistMaxBytes) {
+    if (m_received.size() > kPlaylistMaxBytes && !isOtherThanMarkup(m_received)) {
         deliver({}, QStringLiteral("larger than %1 bytes").arg(kPlaylistMaxBytes));
     } else {
         deliver(m_received, QString());
     }
     m_received.clear();
+}
+
+bool PlaylistSource::isOtherThanMarkup(const QByteArray& head) const {
+    return m_markupOnly && contentStartOf(head) == ContentStart::Other;
 }
 
 void PlaylistSource::deliver(const QByteArray& data, const QString& error) {

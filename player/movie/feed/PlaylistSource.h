@@ -28,6 +28,10 @@ public:
     void cancel();
 
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // When on, a file that does not begin as markup (see contentStartOf) is read no further than the
+    // bytes that tell so, and those are delivered without an error: a video named like a playlist is
+    // then neither downloaded whole nor refused for its size.
+    void setMarkupOnly(bool on) { m_markupOnly = on; }
 
 private:
     void fetchLocal(const QUrl& location);
@@ -35,12 +39,14 @@ private:
     void onReadyRead();
     void onFinished();
     void deliver(const QByteArray& data, const QString& error);
+    bool isOtherThanMarkup(const QByteArray& head) const;
 
     QNetworkAccessManager* m_network;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_received;
     Done m_done;
     int m_timeoutMs = 15000;
+    bool m_markupOnly = false;
     quint64 m_generation = 0;
 };
 
