@@ -7,6 +7,7 @@
 #include "runtime/stream/SoundLevels.h"
 #include "runtime/stream/VideoSurface.h"
 
+#include <QHash>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -14,6 +15,25 @@
 namespace runtime {
 
 using namespace mpvname;
+
+namespace {
+
+// Formats that fetch other files (HLS or concat lists) may only reach what the file itself came
+// from, so a local file cannot make us go on the network, and an RTMP stream reaches nothing but
+// its own protocol and the transports under it.
+QString allowedProtocols(const StreamSource& source) {
+    if (source.kind == StreamSource::Kind::Local) return QStringLiteral("file");
+    if (source.kind == StreamSource::Kind::Http) return QStringLiteral("http,https,tcp,tls");
+    static const QHash<QString, QString> kRtmpTransports = {
+        {QStringLiteral("rtmp"), QStringLiteral("tcp")},
+        {QStringLiteral("rtmps"), QStringLiteral("tls,tcp")},
+        {QStringLiteral("rtmpt"), QStringLiteral("http,tcp")},
+        {QStringLiteral("rtmpts"), QStringLiteral("https,tls,tcp")},
+    };
+    return source.scheme + QLatin1Char(',') + kRtmpTransports.value(source.scheme);
+}
+
+}  // namespace
 
 MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this)) {
     connect(m_core, &MpvCore::commandDone, this, &MpvStream::onCommandDone);
@@ -92,11 +112,8 @@ void MpvStream::play(const QString& url) {
     }
     m_phase = Phase::Opening;
     m_core->setValue(kVo, m_videoAttached ? kVoLibmpv : kVoNull);
-    // Formats that fetch other files (HLS or concat lists) may only reach what the file itself
-    // came from, so a local file cannot make us go on the network.
-    const QString nested = m_source.kind == StreamSource::Kind::Local ? QStringLiteral("file")
-                                                                      : QStringLiteral("http,https,tcp,tls");
-    m_core->setValue(kDemuxerLavfOptions, QVariantMap{{QStringLiteral("protocol_whitelist"), nested}});
+    m_core->setValue(kDemuxerLavfOptions,
+                     QVariantMap{{QStringLiteral("protocol_whitelist"), allowedProtocols(m_source)}});
     m_core->setValue(kAf, m_levelMetering ? kLevelFilter : kNoFilter);
     m_pauseRequested = false;
     m_core->setValue(kPause, false);

@@ -11,7 +11,8 @@ namespace runtime {
 class MpvCore;
 class VideoSurface;
 
-// The component's stream over libmpv: local files and http(s) addresses, played progressively.
+// The component's stream over libmpv: local files and http(s) addresses, played progressively, and
+// RTMP streams through libmpv's own RTMP client.
 class MpvStream : public Stream {
     Q_OBJECT
 public:

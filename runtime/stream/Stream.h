@@ -27,7 +27,7 @@ public:
     using QObject::QObject;
     ~Stream() override = default;
 
-    // Opens and starts a local path or an http(s) address.
+    // Opens and starts a local path, an http(s) address or an RTMP stream address.
     virtual void play(const QString& url) = 0;
     virtual void pause() = 0;
     virtual void resume() = 0;

@@ -44,6 +44,12 @@ StreamSource localFile(const QString& path) {
     return source;
 }
 
+bool isRtmpScheme(const QString& scheme) {
+    static const QStringList kSchemes = {QStringLiteral("rtmp"), QStringLiteral("rtmps"),
+                                         QStringLiteral("rtmpt"), QStringLiteral("rtmpts")};
+    return kSchemes.contains(scheme);
+}
+
 }  // namespace
 
 StreamSource resolveStreamSource(const QString& url) {
@@ -51,13 +57,16 @@ StreamSource resolveStreamSource(const QString& url) {
     const QRegularExpressionMatch match = schemePattern.match(url);
     const bool hasScheme = match.hasMatch();
     const QString scheme = match.captured(1).toLower();
-    if (hasScheme && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) {
+    const bool http = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    if (hasScheme && (http || isRtmpScheme(scheme))) {
         const QUrl address(url);
         if (!address.isValid() || address.host().isEmpty())
             return refuse(QStringLiteral("%1: not a valid address").arg(url));
         StreamSource source;
-        source.kind = StreamSource::Kind::Http;
-        source.location = address.toString(QUrl::FullyEncoded);
+        source.kind = http ? StreamSource::Kind::Http : StreamSource::Kind::Rtmp;
+        // RTMP stream names are passed as written: servers take them byte for byte.
+        source.location = http ? address.toString(QUrl::FullyEncoded) : url;
+        source.scheme = scheme;
         return source;
     }
     if (hasScheme && scheme == QLatin1String("file")) return localFile(QUrl(url).toLocalFile());

@@ -50,6 +50,9 @@ void TestMediaType::rule_data() {
     QTest::newRow("rtmp address") << "rtmp://host/app/stream"
                                   << ""
                                   << "rtmp";
+    QTest::newRow("rtmp address of a .flv stream") << "rtmp://host/vod/clip.flv"
+                                                   << "flv"
+                                                   << "rtmp";
     QTest::newRow("rtmp prefix is case-sensitive") << "RTMP://host/app/stream"
                                                    << ""
                                                    << "xml";

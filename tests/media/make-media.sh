@@ -21,6 +21,8 @@ audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
 # The MP4 family Flash Player 9 and later played: the same H.264 and AAC, another container.
 [ -s h264_aac.mp4 ] || ff -i h264_aac.flv -c copy h264_aac.mp4
 [ -s h264_aac.f4v ] || ff -i h264_aac.flv -c copy -f mp4 h264_aac.f4v
+# nginx-rtmp seeks in a served .flv only by the keyframe index of its metadata.
+[ -s long_indexed.flv ] || ff -i long.flv -c copy -flvflags add_keyframe_index long_indexed.flv
 [ -s audio.mp3 ] || ff $(audio 3) -c:a libmp3lame -b:a 64k audio.mp3
 [ -e zero.flv ] || : > zero.flv
 [ -s truncated.flv ] || head -c 6000 h263_mp3.flv > truncated.flv

@@ -125,12 +125,14 @@ private Q_SLOTS:
         QCOMPARE(states(state), (QList<int>{1, 2}));
 
         // The end: not before the stream stopped and the file is all loaded.
+        f.stream().total = 1000;
+        f.stream().loaded = 500;
         f.model.pollPosition();
         QVERIFY(completed.isEmpty());
         f.stream().sendStatus(QStringLiteral("NetStream.Play.Stop"));
         f.model.pollPosition();
         QVERIFY(completed.isEmpty());
-        f.stream().loaded = f.stream().total = 1000;
+        f.stream().loaded = 1000;
         f.model.pollLoad();
         f.model.pollPosition();
         QCOMPARE(completed.size(), 1);
@@ -231,12 +233,67 @@ private Q_SLOTS:
         QCOMPARE(load.last().at(0).toDouble(), 50.0);
     }
 
-    void rtmpIsRefusedAsNotFound() {
+    void rtmpAddressIsTheServerAndTheStream_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("server and id") << "rtmp://server/app"
+                                       << "clip"
+                                       << "rtmp://server/app/clip";
+        QTest::newRow("server with a slash") << "rtmp://server/app/"
+                                             << "mp4:a.f4v"
+                                             << "rtmp://server/app/mp4:a.f4v";
+        QTest::newRow("whole address") << "rtmp://server/app/clip.flv"
+                                       << ""
+                                       << "rtmp://server/app/clip.flv";
+    }
+    void rtmpAddressIsTheServerAndTheStream() {
+        QFETCH(QString, file);
+        QFETCH(QString, id);
+        QFETCH(QString, opened);
         Fixture f;
-        f.item(QStringLiteral("rtmp://server/app"), QStringLiteral("rtmp"));
+        movie::FeedItem item;
+        item.file = file;
+        item.type = QStringLiteral("rtmp");
+        item.id = id;
+        f.model.setItem(item);
         f.model.start(0);
         QCOMPARE(f.model.mode(), FLVModel::Mode::RTMP);
-        QCOMPARE(f.stream().calls.first(), QStringLiteral("play rtmp://server/app/clip"));
+        QCOMPARE(f.stream().calls.first(), QStringLiteral("play ") + opened);
+        // The same stream again is not opened again.
+        f.model.setItem(item);
+        f.model.start(0);
+        QCOMPARE(f.streams.size(), 1);
+    }
+
+    // What a stream that has stopped held is all it will hold, when its load is not counted in bytes.
+    void stoppedStreamIsAllLoaded_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("rtmp, buffer never full") << "rtmp://server/app/clip"
+                                                 << "rtmp";
+        QTest::newRow("http file of unknown size") << "http://host/clip.flv"
+                                                   << "flv";
+    }
+    void stoppedStreamIsAllLoaded() {
+        QFETCH(QString, file);
+        QFETCH(QString, type);
+        Fixture f;
+        f.item(file, type);
+        QSignalSpy completed(&f.model, &FLVModel::completed);
+        f.model.start(0);
+        f.stream().bufferSeconds = 5;
+        f.stream().buffer = 0.5;
+        f.stream().position = 1;
+        f.model.pollLoad();
+        f.model.pollPosition();
+        QVERIFY(f.model.currentLoaded() < 100);
+        f.stream().buffer = 0;
+        f.stream().sendStatus(QStringLiteral("NetStream.Play.Stop"));
+        QCOMPARE(f.model.currentLoaded(), 100);
+        f.model.pollPosition();
+        QCOMPARE(completed.size(), 1);
+        QCOMPARE(completed.first().at(0).toBool(), false);
     }
 };
 

@@ -22,6 +22,8 @@ QString mediaTypeOf(const QString& file, const QString& givenType) {
                                              mediatype::kRtmp, mediatype::kSwf};
     const QString lastThree = file.right(3).toLower();
     const QString firstFour = file.left(4);
+    // A stream server's address plays only in the RTMP mode, whatever its stream is named ("clip.flv").
+    if (firstFour == mediatype::kRtmp) return firstFour;
     for (const QStringView candidate : kTypes) {
         if (candidate == lastThree || candidate == givenType || candidate == firstFour)
             return candidate.toString();

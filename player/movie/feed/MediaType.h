@@ -17,10 +17,10 @@ inline constexpr QStringView kSwf = u"swf";
 inline constexpr QStringView kXml = u"xml";  // anything else: a playlist
 }  // namespace mediatype
 
-// The movie's media type of a file: the first of "flv", "mp3", "rbs", "jpg", "gif", "png", "rtmp", "swf"
-// (in that order) that equals the file's last three characters lower-cased, or the given type, or the
-// file's first four characters; "xml" (a playlist) when none does. Files ending in "f4v", "mp4", "m4v"
-// or "mov" are "flv" too: the video model plays them.
+// The movie's media type of a file: "rtmp" when it begins so (a stream server's address), else the first of
+// "flv", "mp3", "rbs", "jpg", "gif", "png", "rtmp", "swf" (in that order) that equals the file's last three
+// characters lower-cased, or the given type, or the file's first four characters; "xml" (a playlist) when
+// none does. Files ending in "f4v", "mp4", "m4v" or "mov" are "flv" too: the video model plays them.
 QString mediaTypeOf(const QString& file, const QString& givenType = QString());
 
 // The movie's media type for a MIME type as playlists give it ("video/x-flv", "audio/mpeg", ...), or an

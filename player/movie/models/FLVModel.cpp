@@ -68,11 +68,12 @@ void FLVModel::start(std::optional<double> position) {
 
 void FLVModel::openIfNeeded() {
     if (m_mode == Mode::RTMP) {
-        if (m_item.id == m_currentUrl && m_stream) return;
-        m_currentUrl = m_item.id;
+        // The whole address, not the id alone: two servers may well offer streams of the same name.
+        const QString address = rtmpAddress(m_item);
+        if (address == m_currentUrl && m_stream) return;
+        m_currentUrl = address;
         newStream();
-        // There is no RTMP client here: the address is refused and reported as not found.
-        m_stream->play(m_item.file + QLatin1Char('/') + m_item.id);
+        m_stream->play(address);
         return;
     }
     if (m_item.file == m_currentUrl && m_stream) return;
@@ -82,6 +83,14 @@ void FLVModel::openIfNeeded() {
         m_stream->play(scriptAddress(m_item.file));
     else
         m_stream->play(m_item.file);
+}
+
+QString FLVModel::rtmpAddress(const FeedItem& item) {
+    // With an id the file names the server application; without one it is the stream's whole address.
+    if (item.id.isEmpty()) return item.file;
+    QString address = item.file;
+    if (!address.endsWith(QLatin1Char('/'))) address += QLatin1Char('/');
+    return address + item.id;
 }
 
 QString FLVModel::scriptAddress(const QString& file) const {

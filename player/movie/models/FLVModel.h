@@ -45,6 +45,8 @@ public:
     bool loadPollActive() const { return m_loadPoll.isActive(); }
     runtime::Stream* stream() const { return m_stream.get(); }
     Mode mode() const { return m_mode; }
+    // What an "rtmp" item opens: its file followed by "/" and its id, or its file alone without an id.
+    static QString rtmpAddress(const FeedItem& item);
 
 protected:
     virtual Mode modeFor(const FeedItem& item) const;
@@ -58,6 +60,7 @@ private:
     void onStatus(const QString& code);
     void onMetaData(const runtime::StreamMetadata& metadata);
     void complete(bool failed);
+    void loadComplete();
     void setState(int state);
     void showVideo(bool shown);
     double bufferLength() const;

@@ -8,6 +8,10 @@ namespace movie {
 void FLVModel::onStatus(const QString& code) {
     if (code == QLatin1String("NetStream.Play.Stop") || code == QLatin1String("NetStream.Buffer.Flush")) {
         m_stopFired = true;
+        // A stream that has stopped brings nothing more: without this a stream cut off or whose buffer
+        // never filled, or a file of unknown size, would never count as loaded, so never as completed.
+        const bool measuredByBytes = m_mode == Mode::FLV && m_stream && m_stream->bytesTotal() > 0;
+        if (m_loaded != 100 && !measuredByBytes) loadComplete();
     } else if (code == QLatin1String("NetStream.Play.StreamNotFound")) {
         complete(true);
     }
@@ -58,6 +62,12 @@ void FLVModel::complete(bool failed) {
     Q_EMIT completed(failed || !m_everPlayed);
 }
 
+void FLVModel::loadComplete() {
+    m_loadPoll.stop();
+    m_loaded = 100;
+    Q_EMIT load(100);
+}
+
 void FLVModel::pollLoad() {
     if (!m_stream) return;
     double ratio = 0;
@@ -70,9 +80,7 @@ void FLVModel::pollLoad() {
         m_loaded = 0;
         Q_EMIT load(0);
     } else if (percent > 95) {
-        m_loadPoll.stop();
-        m_loaded = 100;
-        Q_EMIT load(100);
+        loadComplete();
     } else if (int(percent) != m_loaded) {
         m_loaded = int(percent);
         Q_EMIT load(m_loaded);
