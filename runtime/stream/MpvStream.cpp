@@ -105,7 +105,11 @@ void MpvStream::notFoundLater(const QString& why) {
 void MpvStream::play(const QString& url) {
     resetPlayState();
     m_source = resolveStreamSource(url);
-    if (!m_core->isValid()) m_source.error = m_core->errorText();
+    m_notFound = m_source.refusal;
+    if (!m_core->isValid()) {
+        m_source.error = m_core->errorText();
+        m_notFound = NotFound::Unreadable;
+    }
     if (m_source.kind == StreamSource::Kind::Refused || !m_core->isValid()) {
         notFoundLater(m_source.error);
         return;
@@ -125,6 +129,10 @@ void MpvStream::play(const QString& url) {
         const FlvMetadataResult flv = readFlvMetadataFile(m_source.location);
         if (flv.ok) m_metadata = flv.metadata;
     }
+}
+
+NotFound MpvStream::openFailure() const {
+    return m_source.kind == StreamSource::Kind::Local ? NotFound::Unreadable : NotFound::Unreachable;
 }
 
 void MpvStream::pause() {

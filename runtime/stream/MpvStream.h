@@ -46,6 +46,7 @@ public:
     void setVolume(int percent) override;
     void setLevelMetering(bool on) override;
     QList<double> soundLevels() const override;
+    NotFound notFoundReason() const override { return m_notFound; }
 
 Q_SIGNALS:
     void videoSizeChanged(QSize size);
@@ -59,6 +60,8 @@ private:
 
     void resetPlayState();
     void notFoundLater(const QString& why);
+    // What libmpv failing to open the source means to the user.
+    NotFound openFailure() const;
     bool isCurrentFile() const;
     void onCommandDone(quint64 id, bool ok, const QVariant& result);
     void onValueRead(quint64 id, const QVariant& value);
@@ -99,6 +102,7 @@ private:
     qint64 m_fileSize = -1;
     QSize m_videoSize;
     int m_errorLines = 0;
+    NotFound m_notFound = NotFound::Missing;
     bool m_levelMetering = false;
 };
 

@@ -33,6 +33,7 @@ void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result) {
     if (id == m_playId * 2 && m_phase == Phase::Opening) {
         if (!ok) {
             m_phase = Phase::Idle;
+            m_notFound = openFailure();
             Q_EMIT status(kNotFound);
             return;
         }
@@ -96,6 +97,7 @@ void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error) {
         qCWarning(quorvel::log::mpv, "stream not found: %s: %s", qUtf8Printable(m_source.location),
                   qUtf8Printable(error));
         m_phase = Phase::Idle;
+        m_notFound = openFailure();
         Q_EMIT status(kNotFound);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/stream/NotFound.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -50,6 +52,8 @@ public:
     // The level of the sound playing now, 0 (silence) to 1 (full scale): for each channel its
     // RMS level, then its peak level. Empty while nothing is measured.
     virtual QList<double> soundLevels() const = 0;
+    // Why the last "NetStream.Play.StreamNotFound" was sent.
+    virtual NotFound notFoundReason() const = 0;
 
 Q_SIGNALS:
     void status(const QString& code);

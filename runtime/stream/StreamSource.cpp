@@ -16,27 +16,29 @@ namespace runtime {
 
 namespace {
 
-StreamSource refuse(const QString& why) {
+StreamSource refuse(const QString& why, NotFound refusal) {
     StreamSource source;
     source.error = why;
+    source.refusal = refusal;
     return source;
 }
 
 StreamSource localFile(const QString& path) {
-    if (path.isEmpty()) return refuse(QStringLiteral("no file given"));
+    if (path.isEmpty()) return refuse(QStringLiteral("no file given"), NotFound::Missing);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QByteArray native = QFile::encodeName(absolute);
     // O_NONBLOCK so that a FIFO without a writer cannot stall the open; fstat then tells what the
     // path really is after symbolic links.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return refuse(QStringLiteral("%1: %2").arg(absolute, QString::fromLocal8Bit(strerror(errno))));
+        return refuse(QStringLiteral("%1: %2").arg(absolute, QString::fromLocal8Bit(strerror(errno))),
+                      NotFound::Missing);
     struct stat st {};
     const bool statted = ::fstat(fd, &st) == 0;
     ::close(fd);
     if (!statted || !S_ISREG(st.st_mode))
-        return refuse(QStringLiteral("%1: not a regular file").arg(absolute));
-    if (st.st_size <= 0) return refuse(QStringLiteral("%1: empty file").arg(absolute));
+        return refuse(QStringLiteral("%1: not a regular file").arg(absolute), NotFound::Unreadable);
+    if (st.st_size <= 0) return refuse(QStringLiteral("%1: empty file").arg(absolute), NotFound::Unreadable);
     StreamSource source;
     source.kind = StreamSource::Kind::Local;
     source.location = absolute;
@@ -61,7 +63,7 @@ StreamSource resolveStreamSource(const QString& url) {
     if (hasScheme && (http || isRtmpScheme(scheme))) {
         const QUrl address(url);
         if (!address.isValid() || address.host().isEmpty())
-            return refuse(QStringLiteral("%1: not a valid address").arg(url));
+            return refuse(QStringLiteral("%1: not a valid address").arg(url), NotFound::Unreachable);
         StreamSource source;
         source.kind = http ? StreamSource::Kind::Http : StreamSource::Kind::Rtmp;
         // RTMP stream names are passed as written: servers take them byte for byte.
@@ -70,7 +72,7 @@ StreamSource resolveStreamSource(const QString& url) {
         return source;
     }
     if (hasScheme && scheme == QLatin1String("file")) return localFile(QUrl(url).toLocalFile());
-    if (hasScheme) return refuse(QStringLiteral("%1: unsupported address").arg(url));
+    if (hasScheme) return refuse(QStringLiteral("%1: unsupported address").arg(url), NotFound::Unreachable);
     return localFile(url);
 }
 

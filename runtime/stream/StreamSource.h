@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/stream/NotFound.h"
+
 #include <QString>
 
 namespace runtime {
@@ -12,6 +14,7 @@ struct StreamSource {
     QString scheme;        // lower-case; empty for a local path
     qint64 fileSize = -1;  // local files only
     QString error;         // why it was refused
+    NotFound refusal = NotFound::Missing;
 };
 
 // Local paths (or file: URLs) must name a readable, non-empty regular file: folders, FIFOs and

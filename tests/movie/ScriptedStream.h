@@ -25,6 +25,7 @@ public:
     bool attachVideo(runtime::VideoSurface*, QString*) override { return true; }
     void setLevelMetering(bool on) override { metering = on; }
     QList<double> soundLevels() const override { return levels; }
+    runtime::NotFound notFoundReason() const override { return notFound; }
 
     void sendStatus(const QString& code) { Q_EMIT status(code); }
     void sendMetaData(const runtime::StreamMetadata& metadata) { Q_EMIT metaData(metadata); }
@@ -39,4 +40,5 @@ public:
     int volume = -1;
     bool metering = false;
     QList<double> levels;
+    runtime::NotFound notFound = runtime::NotFound::Missing;
 };

@@ -6,6 +6,7 @@
 #include "runtime/component/Stage.h"
 #include "support/TestServices.h"
 
+#include <QLabel>
 #include <QProcess>
 #include <QWidget>
 #include <QtTest>
@@ -94,13 +95,19 @@ private Q_SLOTS:
 
     void unplayableFilesEndQuietly_data() {
         QTest::addColumn<QString>("file");
-        QTest::newRow("missing") << "missing.flv";
-        QTest::newRow("empty") << "zero.flv";
-        QTest::newRow("truncated") << "truncated.flv";
-        QTest::newRow("text") << "text.flv";
+        QTest::addColumn<QString>("message");  // what the display says, none when the file opened
+        QTest::newRow("missing") << "missing.flv"
+                                 << "Fichier introuvable";
+        QTest::newRow("empty") << "zero.flv"
+                               << "Format non reconnu";
+        QTest::newRow("truncated") << "truncated.flv"
+                                   << "";
+        QTest::newRow("text") << "text.flv"
+                              << "Format non reconnu";
     }
     void unplayableFilesEndQuietly() {
         QFETCH(QString, file);
+        QFETCH(QString, message);
         TestWorld world;
         player::Form1 f(world.services());
         f.Form_Load();
@@ -116,6 +123,10 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(shown.last(), QStringLiteral("- En pause"), kWait);
         QVERIFY2(shown.contains(QStringLiteral("- Lecture")), qPrintable(shown.join(QLatin1Char('|'))));
         QVERIFY(!clip(f, QStringLiteral("video"))->isVisible());
+        auto* shownMessage = clip<QLabel>(f, QStringLiteral("message"));
+        QVERIFY(shownMessage);
+        // The window is not shown here: the message counts as shown when it is not hidden.
+        QCOMPARE(shownMessage->isHidden() ? QString() : shownMessage->text(), message);
     }
 };
 

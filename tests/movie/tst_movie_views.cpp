@@ -107,6 +107,26 @@ private Q_SLOTS:
         QVERIFY(!play->isVisible() && !activity->isVisible());
     }
 
+    void displaySaysWhyNothingPlaysUntilTheNextItem() {
+        Views v;
+        auto* display = new movie::DisplayClip(&v.root);
+        movie::DisplayView view(v.context(), display);
+        v.root.show();
+        auto* message = display->findChild<QLabel*>(QStringLiteral("message"));
+        QVERIFY(message && !message->isVisible());
+        emit v.updates.unplayable(runtime::NotFound::Unreachable);
+        QVERIFY(message->isVisible());
+        QCOMPARE(message->text(), QStringLiteral("Flux indisponible"));
+        // Inside the display, clear of the play icon at its centre; clicks still reach the display.
+        QVERIFY(display->rect().contains(message->geometry()));
+        QVERIFY(message->y() > display->findChild<QLabel*>(QStringLiteral("playicon"))->geometry().bottom());
+        QSignalSpy requests(&v.requests, &movie::ViewRequests::request);
+        QTest::mouseClick(display, Qt::LeftButton, {}, message->geometry().center());
+        QCOMPARE(requests.size(), 1);
+        emit v.updates.item(0);
+        QVERIFY(!message->isVisible());
+    }
+
     void displayLinksWhenAsked() {
         Views v(Vars{{"linkfromdisplay", "true"}}, 3);
         auto* display = new movie::DisplayClip(&v.root);

@@ -10,6 +10,7 @@
 #include "support/TestServices.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -134,6 +135,9 @@ private Q_SLOTS:
         };
         QTRY_COMPARE_WITH_TIMEOUT(shown.last(), kPaused, kWait);
         QVERIFY2(shown.contains(kPlaying), qPrintable(shown.join(QLatin1Char('|'))));
+        auto* message = clip<QLabel>(f, QStringLiteral("message"));
+        QTRY_VERIFY_WITH_TIMEOUT(message && message->isVisible(), kWait);
+        QCOMPARE(message->text(), QStringLiteral("Flux indisponible"));
     }
 
     void serverKilledMidStream() {

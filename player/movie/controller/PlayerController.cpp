@@ -40,6 +40,9 @@ void PlayerController::wire() {
         connect(model, &MediaModel::size, this, [this, model](double width, double height) {
             if (model == m_model) Q_EMIT m_updates.size(width, height);
         });
+        connect(model, &MediaModel::unplayable, this, [this, model](runtime::NotFound why) {
+            if (model == m_model) Q_EMIT m_updates.unplayable(why);
+        });
         connect(model, &MediaModel::completed, this, [this, model](bool failed) {
             if (model == m_model) onCompleted(failed);
         });

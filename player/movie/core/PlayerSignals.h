@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/stream/NotFound.h"
+
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -23,6 +25,7 @@ Q_SIGNALS:
     void captionsChanged(bool shown);
     void stageResized();  // after the configuration's sizes were updated
     void fullScreenChanged(bool fullScreen);
+    void unplayable(runtime::NotFound why);  // the current item could not be opened
 };
 
 // What the views ask for. The controller handles each request by its name: "playpause",

@@ -13,6 +13,7 @@ void FLVModel::onStatus(const QString& code) {
         const bool measuredByBytes = m_mode == Mode::FLV && m_stream && m_stream->bytesTotal() > 0;
         if (m_loaded != 100 && !measuredByBytes) loadComplete();
     } else if (code == QLatin1String("NetStream.Play.StreamNotFound")) {
+        Q_EMIT unplayable(m_stream ? m_stream->notFoundReason() : runtime::NotFound::Missing);
         complete(true);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/movie/feed/FeedItem.h"
+#include "runtime/stream/NotFound.h"
 
 #include <QList>
 #include <QObject>
@@ -34,6 +35,8 @@ Q_SIGNALS:
     void size(double width, double height);
     // The item ended; failed when it could not be played at all (not found, not media).
     void completed(bool failed);
+    // Said just before completed(true) when the item could not be opened at all.
+    void unplayable(runtime::NotFound why);
 };
 
 }  // namespace movie

@@ -1,6 +1,7 @@
 #include "player/movie/views/DisplayView.h"
 
 #include "player/movie/views/DisplayClip.h"
+#include "player/movie/views/DisplayMessage.h"
 #include "player/movie/views/DisplayScaling.h"
 #include "player/movie/views/MovieIcon.h"
 #include "player/movie/views/controlbar/ConfigColor.h"
@@ -21,18 +22,21 @@ DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* 
     m_display->setBackground(configColor(m_context.config, QStringLiteral("backcolor")));
     m_playIcon = icon(QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
     m_activity = icon(QStringLiteral("activity"), QStringLiteral("activity.svg"));
+    m_message = new DisplayMessage(configColor(m_context.config, QStringLiteral("frontcolor")), m_display);
     m_display->released = [this] { clicked(); };
 
     connect(&m_context.updates, &ViewUpdates::state, this, &DisplayView::showState);
     connect(&m_context.updates, &ViewUpdates::item, this, [this](int index) {
         m_item = index;
         m_picture = QSizeF();
+        m_message->hide();
         layout();
     });
     connect(&m_context.updates, &ViewUpdates::size, this, [this](double width, double height) {
         m_picture = QSizeF(width, height);
         layout();
     });
+    connect(&m_context.updates, &ViewUpdates::unplayable, m_message, &DisplayMessage::showFor);
     connect(&m_context.updates, &ViewUpdates::stageResized, this, &DisplayView::layout);
     connect(&m_context.updates, &ViewUpdates::fullScreenChanged, this, &DisplayView::layout);
     placeLogo();
@@ -72,6 +76,7 @@ void DisplayView::layout() {
             clip->setGeometry(placed);
     placeIcon(m_playIcon);
     placeIcon(m_activity);
+    m_message->place(kIconSize);
     if (m_logo) {
         m_logo->move(int(size.width()) - m_logo->width() - 10, 10);
         m_logo->raise();

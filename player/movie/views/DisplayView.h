@@ -14,6 +14,7 @@
 namespace movie {
 
 class DisplayClip;
+class DisplayMessage;
 
 // The picture area: it scales and centres the video and image clips by the "overstretch" rule,
 // clips them to the display, shows the play icon or the busy indicator by state, and turns a
@@ -40,6 +41,7 @@ private:
     QPointer<QLabel> m_playIcon;
     QPointer<QLabel> m_activity;
     QPointer<QLabel> m_logo;
+    DisplayMessage* m_message = nullptr;
     QSizeF m_picture;
     int m_item = 0;
 };
