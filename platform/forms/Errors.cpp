@@ -12,10 +12,10 @@ std::string_view fileName(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-void reportSkipped(const std::source_location& where, const char* why) {
-    const std::string_view file = fileName(where.file_name());
-    qCWarning(quorvel::log::forms, "statement skipped at %.*s:%u in %s: %s", int(file.size()), file.data(),
-              unsigned(where.line()), where.function_name(), why);
+void reportSkipped(std::string_view path, int line, const char* function, const char* why) {
+    const std::string_view file = fileName(path);
+    qCWarning(quorvel::log::forms, "statement skipped at %.*s:%d in %s: %s", int(file.size()), file.data(),
+              line, function, why);
 }
 }  // namespace
 
@@ -30,15 +30,15 @@ void runHandler(const QString& where, const std::function<void()>& handler) {
     }
 }
 
-void skipOnError(const std::function<void()>& statement, std::source_location where) {
+void skipOnError(const std::function<void()>& statement, const char* file, int line, const char* function) {
     // The statement is abandoned and the procedure goes on, as designed; the line is for whoever
     // reads a report.
     try {
         statement();
     } catch (const std::exception& e) {
-        reportSkipped(where, e.what());
+        reportSkipped(file, line, function, e.what());
     } catch (...) {
-        reportSkipped(where, "unknown error");
+        reportSkipped(file, line, function, "unknown error");
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <functional>
-#include <source_location>
 #include <stdexcept>
 
 namespace platform::forms {
@@ -26,8 +25,9 @@ public:
 void runHandler(const QString& where, const std::function<void()>& handler);
 
 // Runs one statement of a procedure that skips failing statements: a refused assignment or any
-// other error abandons that statement only, and one line names the statement that failed.
-void skipOnError(const std::function<void()>& statement,
-                 std::source_location where = std::source_location::current());
+// other error abandons that statement only, and one line names the statement that failed. The place
+// is the caller's (std::source_location would do, but clang 14 cannot read libstdc++ 12's).
+void skipOnError(const std::function<void()>& statement, const char* file = __builtin_FILE(),
+                 int line = __builtin_LINE(), const char* function = __builtin_FUNCTION());
 
 }  // namespace platform::forms

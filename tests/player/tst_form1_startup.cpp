@@ -172,10 +172,9 @@ private Q_SLOTS:
         const QRegularExpression notSet(
             QStringLiteral("^statement skipped at Form1\\.cpp:\\d+ in .*Form_Load.*: object not set$"));
         for (int statement = 0; statement < 6; ++statement) QTest::ignoreMessage(QtWarningMsg, notSet);
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            QRegularExpression(QStringLiteral("^statement skipped at Form1\\.cpp:\\d+ in .*Form_Load.*: "
-                                              "(cannot create object|component failed)")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^statement skipped at Form1\\.cpp:\\d+ in .*Form_Load.*: "
+                                               "(cannot create object|component failed)")));
         if (!line.isEmpty())
             QTest::ignoreMessage(QtWarningMsg,
                                  QRegularExpression(QStringLiteral("no control named flashplayer$")));
