@@ -1,6 +1,6 @@
-# Shared target settings: include root, warnings, version.
+# Shared target settings: include root, warnings.
 function(quorvel_target_defaults target)
-  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}" "${PROJECT_BINARY_DIR}/generated")
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wold-style-cast
     -Wno-missing-field-initializers)
@@ -31,4 +31,37 @@ function(quorvel_library name dir)
   quorvel_target_defaults(${name})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   set_target_properties(${name} PROPERTIES LINKER_LANGUAGE CXX)
+  quorvel_check_headers(${name})
+endfunction()
+
+# Every header of <target> compiled alone in a translation unit of its own, so that a header that
+# leans on its includers' includes fails. Built by the quorvel_header_check target only.
+function(quorvel_check_headers target)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(dir ${target} SOURCE_DIR)
+  set(units "")
+  foreach(source ${sources})
+    if(NOT source MATCHES "\\.h$")
+      continue()
+    endif()
+    get_filename_component(header "${source}" ABSOLUTE BASE_DIR "${dir}")
+    if(header MATCHES "^${PROJECT_BINARY_DIR}/")
+      continue()  # generated
+    endif()
+    file(RELATIVE_PATH relative "${PROJECT_SOURCE_DIR}" "${header}")
+    set(unit "${PROJECT_BINARY_DIR}/header-check/${relative}.cpp")
+    file(CONFIGURE OUTPUT "${unit}" CONTENT "#include \"${relative}\"\n")
+    list(APPEND units "${unit}")
+  endforeach()
+  if(NOT units)
+    return()
+  endif()
+  add_library(${target}_header_check OBJECT EXCLUDE_FROM_ALL ${units})
+  quorvel_target_defaults(${target}_header_check)
+  set_target_properties(${target}_header_check PROPERTIES AUTOMOC OFF)
+  target_link_libraries(${target}_header_check PRIVATE ${target})
+  if(NOT TARGET quorvel_header_check)
+    add_custom_target(quorvel_header_check)
+  endif()
+  add_dependencies(quorvel_header_check ${target}_header_check)
 endfunction()

@@ -4,10 +4,9 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
-
-class QWidget;
 
 namespace runtime {
 
