@@ -74,6 +74,8 @@ def allowed_libraries(name, targets):
 
 def main():
     source_dir, build_dir = Path(sys.argv[1]).resolve(), Path(sys.argv[2]).resolve()
+    if not (QT_INCLUDE / "QtCore").is_dir():
+        sys.exit(f"no Qt headers in {QT_INCLUDE}: Qt includes could not be checked")
     targets = read_targets(build_dir)
     owners = owners_of_files(targets)
     faults = []

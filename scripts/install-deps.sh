@@ -9,7 +9,7 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35
   xdg-utils file desktop-file-utils shared-mime-info
-  clang clang-tidy libclang-rt-14-dev libbenchmark-dev
+  clang clang-tidy clang-format libclang-rt-14-dev libbenchmark-dev
   openbox weston qt6-wayland xwayland pulseaudio pulseaudio-utils sox
   nginx-light libnginx-mod-rtmp
   dbus playerctl
