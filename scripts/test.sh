@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quorvel with warnings as errors and runs the whole test suite
-# headless; then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and each
-# fuzz target briefly on its seed corpus.
+# headless (the tree's formatting and include boundaries among it); then checks that every header
+# stands alone, runs the same suite under AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, and each fuzz target briefly on its seed corpus.
 #   scripts/test.sh            everything
 #   scripts/test.sh --quick    the plain build and its tests only
 set -eu
@@ -21,7 +22,11 @@ build_and_test() {
 build_and_test "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 $quick && exit 0
 
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# Every header compiled on its own, so none leans on what its includers happen to include.
+cmake --build "$root/build-test" --target quorvel_header_check
+
+# Leaks fail the run too: none is known.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   build_and_test "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
 
 "$root/fuzz/run-all.sh" "$root/build-fuzz" 20
