@@ -121,6 +121,10 @@ private Q_SLOTS:
                                  << "string \"https\"";
         QTest::newRow("types") << "SupportedMimeTypes"
                                << "string \"video/x-flv\"";
+        QTest::newRow("rtmp scheme") << "SupportedUriSchemes"
+                                     << "string \"rtmp\"";
+        QTest::newRow("mp4 type") << "SupportedMimeTypes"
+                                  << "string \"video/mp4\"";
     }
     void rootProperties() {
         QFETCH(QString, property);
