@@ -3,12 +3,11 @@
 #include "frame/ScreenArithmetic.h"
 #include "platform/forms/ScreenMetrics.h"
 #include "player/Form1.h"
+#include "player/WindowFigures.h"
 
 namespace frame {
 
-namespace {
-constexpr float kTopBand = 375;
-}  // namespace
+namespace {}  // namespace
 
 FullScreen::FullScreen(player::Form1& window, ScreenMode& mode, bool windowSystemPlacesWindows)
     : m_window(window), m_mode(mode), m_windowSystemPlacesWindows(windowSystemPlacesWindows) {
@@ -71,7 +70,7 @@ void FullScreen::restorepic_Click() {
     w.Picture3.setVisible(true);
     w.resizepic.setVisible(true);
     w.Picture4.setLeft(form.Width() - w.Picture4.Width());
-    ctrl.setTop(kTopBand);
+    ctrl.setTop(player::figures::kTopBand);
     w.restorepic.setVisible(false);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/forms/Errors.h"
 #include "platform/forms/ScreenMetrics.h"
 #include "player/Form1.h"
+#include "player/WindowFigures.h"
 
 namespace frame {
 
@@ -10,9 +11,6 @@ using platform::forms::skipOnError;
 
 namespace {
 constexpr float kButtonGap = 20;
-constexpr float kTopBand = 375;
-constexpr int kMinimumPlayerWidthPixels = 320;
-constexpr int kMinimumPlayerHeightPixels = 260;
 }  // namespace
 
 Layout::Layout(player::Form1& window, const ScreenMode& mode) : m_window(window), m_mode(mode) {
@@ -50,12 +48,13 @@ void Layout::Form_Resize() {
 
 float Layout::minimumWidth() const {
     const auto& form = m_window.form;
-    return (form.Width() - form.ScaleWidth()) + kMinimumPlayerWidthPixels * form.screen().TwipsPerPixelX();
+    return (form.Width() - form.ScaleWidth()) +
+           player::figures::kStageWidthPixels * form.screen().TwipsPerPixelX();
 }
 
 float Layout::minimumHeight() const {
-    return kMinimumPlayerHeightPixels * m_window.form.screen().TwipsPerPixelY() + kTopBand +
-           m_window.Picture3.Height();
+    return player::figures::kStageHeightPixels * m_window.form.screen().TwipsPerPixelY() +
+           player::figures::kTopBand + m_window.Picture3.Height();
 }
 
 void Layout::Timer1_Timer() {
@@ -72,7 +71,9 @@ void Layout::Timer1_Timer() {
     if (form.Height() <= minHeight) {
         skipOnError([&] { form.setHeight(minHeight); });
         if (w.ctrl)
-            skipOnError([&] { w.playerControl().setHeight(form.Height() - w.Picture3.Height() - kTopBand); });
+            skipOnError([&] {
+                w.playerControl().setHeight(form.Height() - w.Picture3.Height() - player::figures::kTopBand);
+            });
     }
     fitPlayer(w, m_mode);
 }

@@ -3,10 +3,12 @@
 #include "logging/LogCategories.h"
 #include "platform/forms/ControlFactories.h"
 #include "platform/forms/Errors.h"
+#include "platform/forms/PlayerProgId.h"
 #include "platform/forms/ScreenMetrics.h"
 #include "platform/services/SettingsStore.h"
 #include "player/Form1Composition.h"
 #include "player/VbConversions.h"
+#include "player/WindowFigures.h"
 #include "resources/ProductInfo.h"
 
 #include <QFile>
@@ -53,8 +55,11 @@ void Form1::Form_Load() {
                                                               kAssociateKey, QStringLiteral("0"));
         Check1.setValue(toInteger16(leadingNumber(stored)));
     });
-    skipOnError([&] { form.setWidth(320 * screen.TwipsPerPixelX()); });
-    skipOnError([&] { form.setHeight(260 * screen.TwipsPerPixelY() + 375 + Picture3.Height()); });
+    skipOnError([&] { form.setWidth(figures::kStageWidthPixels * screen.TwipsPerPixelX()); });
+    skipOnError([&] {
+        form.setHeight(figures::kStageHeightPixels * screen.TwipsPerPixelY() + figures::kTopBand +
+                       Picture3.Height());
+    });
     skipOnError([&] { resizepic.setLeft(form.Width() - resizepic.Width()); });
     skipOnError([&] { resizepic.setTop(form.Height() - resizepic.Height()); });
     skipOnError([&] { form.setBackColor(QColor(0, 0, 0)); });
@@ -69,7 +74,7 @@ void Form1::Form_Load() {
     skipOnError([&] { playerControl().invoke(QStringLiteral("LoadMovie"), {0, swffile}); });
     skipOnError([&] { playerControl().setProperty(QStringLiteral("BackgroundColor"), 0); });
     skipOnError([&] { playerControl().setProperty(QStringLiteral("Menu"), false); });
-    skipOnError([&] { dragpic.setTop(375); });
+    skipOnError([&] { dragpic.setTop(figures::kTopBand); });
     skipOnError([&] { dragpic.setLeft(0); });
     skipOnError([&] { dragpic.setHeight(form.Height() - 2 * Picture3.Height()); });
     skipOnError([&] { dragpic.setWidth(form.Width()); });
@@ -88,8 +93,7 @@ void Form1::Form_Unload(int&) {
 }
 
 void Form1::createPlayer() {
-    auto& control =
-        form.AddControl(QStringLiteral("ShockwaveFlash.ShockwaveFlash"), QStringLiteral("flashplayer"));
+    auto& control = form.AddControl(platform::forms::kPlayerProgId, QStringLiteral("flashplayer"));
     control.ObjectEvent = [this](const platform::forms::EventInfo& event) { ctrl_FSCommand(event); };
     ctrl = &control;
 }

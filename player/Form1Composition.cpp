@@ -1,5 +1,6 @@
 #include "player/Form1Composition.h"
 
+#include "player/WindowFigures.h"
 #include "resources/ProductInfo.h"
 
 #include <QApplication>
@@ -95,8 +96,8 @@ PictureBox& aboutButton(Form& form, Container& strip) {
 }
 
 PictureBox& bottomBar(Form& form) {
-    return pictureBox(form, form, QStringLiteral("Picture3"), -240, 4080, 5175, 735, kNearBlack,
-                      BorderStyle::FixedSingle);
+    return pictureBox(form, form, QStringLiteral("Picture3"), -240, 4080, 5175, figures::kBottomBarHeight,
+                      kNearBlack, BorderStyle::FixedSingle);
 }
 
 Label& contactLabel(Form& form, Container& bar) {

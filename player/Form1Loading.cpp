@@ -4,6 +4,7 @@
 #include "platform/services/SystemServices.h"
 #include "platform/url/UrlQuery.h"
 #include "player/MovieExtraction.h"
+#include "player/WindowFigures.h"
 
 #include <stdexcept>
 
@@ -21,7 +22,7 @@ void Form1::GotADrop(const QString& flvfile) {
     auto& player = playerControl();
     player.setVisible(true);
     player.setProperty(QStringLiteral("BackgroundColor"), 0);
-    player.setTop(375);
+    player.setTop(figures::kTopBand);
     player.setProperty(QStringLiteral("FlashVars"), QStringLiteral("autostart=true"));
     player.invoke(QStringLiteral("LoadMovie"), {0, url});
     const float height = form.Height() - Picture3.Height();
@@ -29,8 +30,9 @@ void Form1::GotADrop(const QString& flvfile) {
     player.setHeight(height);
     player.setWidth(width);
     fullscreen.setVisible(true);
-    form.setWidth(320 * m_services.screen.TwipsPerPixelX());
-    form.setHeight(240 * m_services.screen.TwipsPerPixelY() + 375 + Picture3.Height());
+    form.setWidth(figures::kStageWidthPixels * m_services.screen.TwipsPerPixelX());
+    form.setHeight(figures::kLoadedPlayerHeightPixels * m_services.screen.TwipsPerPixelY() +
+                   figures::kTopBand + Picture3.Height());
     dragpic.setVisible(false);
     resizepic.setVisible(true);
     LabelTitre.setCaption(QStringLiteral("Quorvel : ") + currentflv);

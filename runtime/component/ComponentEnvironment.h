@@ -20,7 +20,4 @@ struct ComponentEnvironment {
     std::function<void(const QUrl&)> openUrl;
 };
 
-// The ProgID the component is registered under.
-inline const QString kPlayerProgId = QStringLiteral("ShockwaveFlash.ShockwaveFlash");
-
 }  // namespace runtime

@@ -150,13 +150,15 @@ void PlayerControl::showContextMenu(const QPoint& globalPos) {
 }  // namespace runtime
 
 #include "platform/forms/ControlFactories.h"
+#include "platform/forms/PlayerProgId.h"
 
 namespace runtime {
 
 void registerPlayerComponent(platform::forms::ControlFactories& factories, const ComponentEnvironment& env) {
-    factories.add(kPlayerProgId, [&env](const QString& name, platform::forms::Container& parent) {
-        return std::make_unique<PlayerControl>(name, parent, env);
-    });
+    factories.add(platform::forms::kPlayerProgId,
+                  [&env](const QString& name, platform::forms::Container& parent) {
+                      return std::make_unique<PlayerControl>(name, parent, env);
+                  });
 }
 
 }  // namespace runtime

@@ -1,5 +1,6 @@
 // The player component: movie files it accepts or refuses, root variables, FSCommand events.
 #include "platform/forms/Form.h"
+#include "platform/forms/PlayerProgId.h"
 #include "runtime/component/MovieLoader.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/component/Stage.h"
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 using namespace runtime;
+using platform::forms::kPlayerProgId;
 
 namespace {
 
