@@ -46,15 +46,14 @@ void MediaPlayer::firstFrame() {
     makeClips();
 
     runtime::SharedObject& store = m_host.sharedObject(kStoreName);
-    m_config =
-        readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
-                   {store.value(QStringLiteral("volume")), store.value(QStringLiteral("usecaptions"))});
+    m_config = readConfig(m_host.rootVariables(), stage.stageWidth(), stage.stageHeight(),
+                          {store.value(configkey::kVolume), store.value(configkey::kUseCaptions)});
     followStage();
 
     m_feedManager = std::make_unique<FeedManager>(m_network.get());
     QObject::connect(m_feedManager.get(), &FeedManager::feedReady, m_lifetime.get(),
                      [this](const Feed& feed) { setUp(feed); });
-    m_feedManager->load(m_config.text(QStringLiteral("file")));
+    m_feedManager->load(m_config.text(configkey::kFile));
 }
 
 QWidget* MediaPlayer::clip(const QString& name, QWidget* parent) {

@@ -42,7 +42,7 @@ void MediaPlayer::setUp(const Feed& feed) {
 void MediaPlayer::makeModels() {
     QWidget* display = playerClip(QStringLiteral("display"));
     // Sound levels are measured only for the equalizer, so other playback costs nothing extra.
-    const bool meter = m_config.isTrue(QStringLiteral("showeq"));
+    const bool meter = m_config.isTrue(configkey::kShowEq);
     ModelHost modelHost{[this, meter] {
                             std::unique_ptr<runtime::Stream> stream = m_host.createStream();
                             if (stream) stream->setLevelMetering(meter);
@@ -63,18 +63,17 @@ void MediaPlayer::makeModels() {
 
 void MediaPlayer::makeViews(const ViewContext& context) {
     const Config& c = m_config;
-    const double height = c.number(QStringLiteral("height"));
-    const double width = c.number(QStringLiteral("width"));
+    const double height = c.number(configkey::kHeight);
+    const double width = c.number(configkey::kWidth);
     QWidget* display = playerClip(QStringLiteral("display"));
     m_views.push_back(std::make_unique<DisplayView>(context, display));
     (new ControlbarView(context, m_player))->show();
-    if (c.number(QStringLiteral("displayheight")) < height - 40 ||
-        c.number(QStringLiteral("displaywidth")) < width - 20)
+    if (c.number(configkey::kDisplayHeight) < height - 40 || c.number(configkey::kDisplayWidth) < width - 20)
         new PlaylistView(context, m_player);  // shown where it has room
     else
         hiddenClip(QStringLiteral("playlist"));
-    if (c.isTrue(QStringLiteral("usekeys"))) m_views.push_back(std::make_unique<InputView>(context));
-    if (c.isTrue(QStringLiteral("showeq"))) {
+    if (c.isTrue(configkey::kUseKeys)) m_views.push_back(std::make_unique<InputView>(context));
+    if (c.isTrue(configkey::kShowEq)) {
         const auto levels = [this] { return m_controller ? m_controller->soundLevels() : QList<double>(); };
         (new EqualizerView(context, levels, m_player))->show();
     } else {
@@ -86,8 +85,7 @@ void MediaPlayer::makeViews(const ViewContext& context) {
     else
         hiddenClip(QStringLiteral("captions"));
     // "enablejs" has no page script to talk to in this component, so no script bridge is made.
-    if (c.has(QStringLiteral("callback")))
-        m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
+    if (c.has(configkey::kCallback)) m_views.push_back(std::make_unique<CallbackView>(context, *m_network));
 }
 
 void MediaPlayer::hiddenClip(const QString& name) {

@@ -58,9 +58,9 @@ void PlayerController::start() {
     if (m_feed.isEmpty()) return;
     setItem(0);
     applyVolume(std::clamp(volume(), 0, 100));
-    if (!m_config.isTrue(QStringLiteral("usecaptions"))) Q_EMIT m_updates.captionsChanged(false);
+    if (!m_config.isTrue(configkey::kUseCaptions)) Q_EMIT m_updates.captionsChanged(false);
     const FeedItem& item = m_feed.at(0);
-    if (m_config.text(QStringLiteral("autostart")) == QLatin1String("false") && !item.isCommercial())
+    if (m_config.text(configkey::kAutoStart) == QLatin1String("false") && !item.isCommercial())
         sendPause(0);
     else
         sendStart(item.start);
@@ -156,13 +156,13 @@ void PlayerController::onCompleted(bool failed) {
         return;
     }
     ++m_played;
-    const QString repeat = m_config.text(QStringLiteral("repeat"));
+    const QString repeat = m_config.text(configkey::kRepeat);
     if (repeat == QLatin1String("false") || (repeat == QLatin1String("list") && m_played >= m_feed.size())) {
         m_played = 0;
         sendPause(0);
         return;
     }
-    if (m_config.isTrue(QStringLiteral("shuffle")) && m_host.random)
+    if (m_config.isTrue(configkey::kShuffle) && m_host.random)
         playItem(std::clamp(m_host.random(int(m_feed.size())), 0, int(m_feed.size()) - 1));
     else
         playItem(following(m_current));

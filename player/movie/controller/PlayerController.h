@@ -40,7 +40,7 @@ public:
     void handle(const QString& name, const QVariant& argument = QVariant());
 
     int currentItem() const { return m_current; }
-    int volume() const { return int(m_config.number(QStringLiteral("volume"))); }
+    int volume() const { return int(m_config.number(configkey::kVolume)); }
     bool isPlaying() const { return m_playing; }
     int state() const { return m_state; }
     // The current item's sound level (see MediaModel::soundLevels).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/movie/core/ConfigKeys.h"
+
 #include <QHash>
 #include <QString>
 

@@ -6,22 +6,22 @@ namespace movie {
 
 const QList<ConfigKey>& configKeys() {
     static const QList<ConfigKey> keys{
-        {"clip", nullptr},          {"height", nullptr},
-        {"width", nullptr},         {"file", "playlist.xml"},
-        {"displayheight", nullptr}, {"displaywidth", nullptr},
-        {"frontcolor", "0"},        {"backcolor", "16777215"},
-        {"lightcolor", "0"},        {"autoscroll", "false"},
-        {"largecontrols", "false"}, {"logo", nullptr},
-        {"showdigits", "true"},     {"showeq", "false"},
-        {"showicons", "true"},      {"thumbsinplaylist", "false"},
-        {"usefullscreen", "true"},  {"fsbuttonlink", nullptr},
-        {"autostart", "false"},     {"bufferlength", "5"},
-        {"overstretch", "false"},   {"repeat", "false"},
-        {"rotatetime", "10"},       {"shuffle", "true"},
-        {"volume", "80"},           {"callback", nullptr},
-        {"enablejs", "false"},      {"linkfromdisplay", "false"},
-        {"linktarget", "_self"},    {"streamscript", nullptr},
-        {"usecaptions", "true"},    {"usekeys", "true"},
+        {configkey::kClip, nullptr},          {configkey::kHeight, nullptr},
+        {configkey::kWidth, nullptr},         {configkey::kFile, "playlist.xml"},
+        {configkey::kDisplayHeight, nullptr}, {configkey::kDisplayWidth, nullptr},
+        {configkey::kFrontColor, "0"},        {configkey::kBackColor, "16777215"},
+        {configkey::kLightColor, "0"},        {configkey::kAutoScroll, "false"},
+        {configkey::kLargeControls, "false"}, {configkey::kLogo, nullptr},
+        {configkey::kShowDigits, "true"},     {configkey::kShowEq, "false"},
+        {configkey::kShowIcons, "true"},      {configkey::kThumbsInPlaylist, "false"},
+        {configkey::kUseFullScreen, "true"},  {configkey::kFsButtonLink, nullptr},
+        {configkey::kAutoStart, "false"},     {configkey::kBufferLength, "5"},
+        {configkey::kOverstretch, "false"},   {configkey::kRepeat, "false"},
+        {configkey::kRotateTime, "10"},       {configkey::kShuffle, "true"},
+        {configkey::kVolume, "80"},           {configkey::kCallback, nullptr},
+        {configkey::kEnableJs, "false"},      {configkey::kLinkFromDisplay, "false"},
+        {configkey::kLinkTarget, "_self"},    {configkey::kStreamScript, nullptr},
+        {configkey::kUseCaptions, "true"},    {configkey::kUseKeys, "true"},
     };
     return keys;
 }
@@ -31,12 +31,11 @@ Config readConfig(const QList<QPair<QString, QString>>& rootVariables, int stage
     Config config;
     QSet<QString> known;
     for (const ConfigKey& key : configKeys()) {
-        const QString name = QLatin1String(key.name);
-        known.insert(name);
-        if (key.defaultValue) config.set(name, QString::fromLatin1(key.defaultValue));
+        known.insert(key.name);
+        if (key.defaultValue) config.set(key.name, QString::fromLatin1(key.defaultValue));
     }
-    config.set(QStringLiteral("width"), stageWidth);
-    config.set(QStringLiteral("height"), stageHeight);
+    config.set(configkey::kWidth, stageWidth);
+    config.set(configkey::kHeight, stageHeight);
 
     QSet<QString> given;
     for (const auto& [name, value] : rootVariables) {
@@ -44,57 +43,57 @@ Config readConfig(const QList<QPair<QString, QString>>& rootVariables, int stage
         config.set(name, value);
         given.insert(name);
     }
-    if (stored.volume.isValid() && !given.contains(QStringLiteral("volume"))) {
+    if (stored.volume.isValid() && !given.contains(configkey::kVolume)) {
         bool ok = false;
         const int volume = stored.volume.toInt(&ok);
-        if (ok && volume >= 0 && volume <= 100) config.set(QStringLiteral("volume"), volume);
+        if (ok && volume >= 0 && volume <= 100) config.set(configkey::kVolume, volume);
     }
-    if (stored.usecaptions.isValid() && !given.contains(QStringLiteral("usecaptions"))) {
+    if (stored.usecaptions.isValid() && !given.contains(configkey::kUseCaptions)) {
         const QString choice = stored.usecaptions.toString();
         if (choice == QLatin1String("true") || choice == QLatin1String("false"))
-            config.set(QStringLiteral("usecaptions"), choice);
+            config.set(configkey::kUseCaptions, choice);
     }
     deriveDisplaySize(config);
     return config;
 }
 
 void deriveDisplaySize(Config& config) {
-    const double height = config.number(QStringLiteral("height"));
-    if (!config.has(QStringLiteral("displayheight")))
-        config.set(QStringLiteral("displayheight"), height - 20);
-    else if (config.number(QStringLiteral("displayheight")) > height)
-        config.set(QStringLiteral("displayheight"), height);
-    if (config.isTrue(QStringLiteral("largecontrols")))
-        config.set(QStringLiteral("displayheight"), config.number(QStringLiteral("displayheight")) - 20);
-    if (!config.has(QStringLiteral("displaywidth")))
-        config.set(QStringLiteral("displaywidth"), config.text(QStringLiteral("width")));
+    const double height = config.number(configkey::kHeight);
+    if (!config.has(configkey::kDisplayHeight))
+        config.set(configkey::kDisplayHeight, height - 20);
+    else if (config.number(configkey::kDisplayHeight) > height)
+        config.set(configkey::kDisplayHeight, height);
+    if (config.isTrue(configkey::kLargeControls))
+        config.set(configkey::kDisplayHeight, config.number(configkey::kDisplayHeight) - 20);
+    if (!config.has(configkey::kDisplayWidth))
+        config.set(configkey::kDisplayWidth, config.text(configkey::kWidth));
 }
 
 void applyStageResize(Config& config, int stageWidth, int stageHeight) {
-    const double width = config.number(QStringLiteral("width"));
-    const double height = config.number(QStringLiteral("height"));
-    const double displayWidth = config.number(QStringLiteral("displaywidth"));
-    const double displayHeight = config.number(QStringLiteral("displayheight"));
+    const double width = config.number(configkey::kWidth);
+    const double height = config.number(configkey::kHeight);
+    const double displayWidth = config.number(configkey::kDisplayWidth);
+    const double displayHeight = config.number(configkey::kDisplayHeight);
 
     if (displayWidth == width)
-        config.set(QStringLiteral("displaywidth"), stageWidth);
+        config.set(configkey::kDisplayWidth, stageWidth);
     else
-        config.set(QStringLiteral("displaywidth"), stageWidth - (width - displayWidth));
+        config.set(configkey::kDisplayWidth, stageWidth - (width - displayWidth));
 
     // Large controls take 20 more under the display; that relation is kept like the plain bar's
     // instead of falling to the playlist rule, which would leave the display almost nothing.
-    const bool large = config.isTrue(QStringLiteral("largecontrols"));
+    const bool large = config.isTrue(configkey::kLargeControls);
     if (displayHeight == height - 20)
-        config.set(QStringLiteral("displayheight"), stageHeight - 20);
+        config.set(configkey::kDisplayHeight, stageHeight - 20);
     else if (large && displayHeight == height - 40)
-        config.set(QStringLiteral("displayheight"), stageHeight - 40);
+        config.set(configkey::kDisplayHeight, stageHeight - 40);
     else if (displayHeight == height)
-        config.set(QStringLiteral("displayheight"), stageHeight);
+        config.set(configkey::kDisplayHeight, stageHeight);
     else
-        config.set(QStringLiteral("displayheight"), stageHeight - 250);
+        config.set(configkey::kDisplayHeight, stageHeight - 250);
 
-    config.set(QStringLiteral("width"), stageWidth);
-    config.set(QStringLiteral("height"), stageHeight);
+    config.set(configkey::kWidth, stageWidth);
+    config.set(configkey::kHeight, stageHeight);
 }
 
 }  // namespace movie

@@ -12,7 +12,7 @@ namespace movie {
 // Every configuration key the movie knows, with its default; keys without a default are absent
 // until a root variable sets them.
 struct ConfigKey {
-    const char* name;
+    QString name;
     const char* defaultValue;  // nullptr: unset by default
 };
 const QList<ConfigKey>& configKeys();

@@ -29,7 +29,7 @@ bool FLVModel::accepts(const QString& type) const {
 }
 
 FLVModel::Mode FLVModel::modeFor(const FeedItem& item) const {
-    if (m_config.has(QStringLiteral("streamscript"))) return Mode::HTTP;
+    if (m_config.has(configkey::kStreamScript)) return Mode::HTTP;
     if (item.type == mediatype::kRtmp) return Mode::RTMP;
     return Mode::FLV;
 }
@@ -94,7 +94,7 @@ QString FLVModel::rtmpAddress(const FeedItem& item) {
 }
 
 QString FLVModel::scriptAddress(const QString& file) const {
-    const QString script = m_config.text(QStringLiteral("streamscript"));
+    const QString script = m_config.text(configkey::kStreamScript);
     if (script == QLatin1String("lighttpd")) return file;
     return script + QStringLiteral("?file=") + platform::escapeQueryValue(file);
 }
@@ -107,7 +107,7 @@ void FLVModel::newStream() {
     m_stopFired = false;
     m_everPlayed = false;
     Q_EMIT load(0);
-    m_stream->setBufferTime(m_config.number(QStringLiteral("bufferlength")));
+    m_stream->setBufferTime(m_config.number(configkey::kBufferLength));
     m_stream->setVolume(m_volume);
     QString error;
     auto* surface = qobject_cast<runtime::VideoSurface*>(m_video.data());
@@ -129,7 +129,7 @@ void FLVModel::requestKeyframe(double position) {
         }
     }
     const QString where = QString::number(qint64(offset));
-    const QString script = m_config.text(QStringLiteral("streamscript"));
+    const QString script = m_config.text(configkey::kStreamScript);
     if (script == QLatin1String("lighttpd"))
         m_stream->play(m_item.file + QStringLiteral("?start=") + where);
     else

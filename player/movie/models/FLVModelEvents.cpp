@@ -25,8 +25,7 @@ void FLVModel::onMetaData(const runtime::StreamMetadata& metadata) {
     if (metadata.width > 10)
         Q_EMIT size(metadata.width, metadata.height);
     else
-        Q_EMIT size(m_config.number(QStringLiteral("displaywidth")),
-                    m_config.number(QStringLiteral("displayheight")));
+        Q_EMIT size(m_config.number(configkey::kDisplayWidth), m_config.number(configkey::kDisplayHeight));
     m_keyframeTimes = metadata.keyframeTimes;
     m_keyframePositions = metadata.keyframePositions;
 }
@@ -39,7 +38,7 @@ void FLVModel::pollPosition() {
     if (!m_stream) return;
     const double p = m_stream->time();
     const bool moved = p != m_position;
-    if (!moved && m_state != 1 && bufferLength() < m_config.number(QStringLiteral("bufferlength")) - 1)
+    if (!moved && m_state != 1 && bufferLength() < m_config.number(configkey::kBufferLength) - 1)
         setState(1);
     else if (moved && m_state != 2)
         setState(2);

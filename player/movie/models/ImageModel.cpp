@@ -80,7 +80,7 @@ void ImageModel::stop() {
 }
 
 void ImageModel::tick() {
-    const double rotate = m_config.number(QStringLiteral("rotatetime"));
+    const double rotate = m_config.number(configkey::kRotateTime);
     m_elapsed += 1;
     Q_EMIT time(m_elapsed, std::max(0.0, rotate - m_elapsed));
     if (m_elapsed < rotate) return;

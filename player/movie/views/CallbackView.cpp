@@ -26,7 +26,7 @@ CallbackView::CallbackView(const ViewContext& context, QNetworkAccessManager& ne
 }
 
 QUrl CallbackView::reportUrl(int item, const QString& state) const {
-    QUrl url(m_context.config.text(QStringLiteral("callback")), QUrl::StrictMode);
+    QUrl url(m_context.config.text(configkey::kCallback), QUrl::StrictMode);
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return {};
     if (item < 0 || item >= m_context.feed.size()) return {};

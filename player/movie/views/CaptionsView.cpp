@@ -30,20 +30,20 @@ CaptionsView::CaptionsView(const ViewContext& context, QWidget* parent)
     connect(&updates, &ViewUpdates::stageResized, this, &CaptionsView::relayout);
     connect(&updates, &ViewUpdates::fullScreenChanged, this, &CaptionsView::relayout);
     relayout();
-    setVisible(m_context.config.text(QStringLiteral("usecaptions")) != QLatin1String("false"));
+    setVisible(m_context.config.text(configkey::kUseCaptions) != QLatin1String("false"));
 }
 
 void CaptionsView::relayout() {
     const Config& config = m_context.config;
     const runtime::Stage& stage = m_context.stage;
     const bool fullScreen = stage.displayState() == runtime::DisplayState::FullScreen;
-    const int width = fullScreen ? stage.stageWidth() : int(config.number(QStringLiteral("displaywidth")));
-    const int height = fullScreen ? stage.stageHeight() : int(config.number(QStringLiteral("displayheight")));
+    const int width = fullScreen ? stage.stageWidth() : int(config.number(configkey::kDisplayWidth));
+    const int height = fullScreen ? stage.stageHeight() : int(config.number(configkey::kDisplayHeight));
     setGeometry(0, 0, std::max(width, 0), std::max(height, 0));
     // Keep clear of a control bar that lies over the display.
-    const bool barOver = fullScreen || config.number(QStringLiteral("displayheight")) ==
-                                           config.number(QStringLiteral("height"));
-    const int barHeight = config.isTrue(QStringLiteral("largecontrols")) ? 60 : 40;
+    const bool barOver =
+        fullScreen || config.number(configkey::kDisplayHeight) == config.number(configkey::kHeight);
+    const int barHeight = config.isTrue(configkey::kLargeControls) ? 60 : 40;
     m_bottomMargin = barOver ? barHeight + 8 : 10;
     raise();
     update();

@@ -51,8 +51,8 @@ ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent)
 
     relayout();
     showState(Paused);
-    showVolume(int(m_context.config.number(QStringLiteral("volume"))));
-    showCaptionsChoice(m_context.config.text(QStringLiteral("usecaptions")) != QLatin1String("false"));
+    showVolume(int(m_context.config.number(configkey::kVolume)));
+    showCaptionsChoice(m_context.config.text(configkey::kUseCaptions) != QLatin1String("false"));
 }
 
 ControlbarView::~ControlbarView() = default;
@@ -66,9 +66,9 @@ double ControlbarView::barOpacity() const {
 }
 
 void ControlbarView::readColors() {
-    m_front = configColor(m_context.config, QStringLiteral("frontcolor"));
-    m_backColor = configColor(m_context.config, QStringLiteral("backcolor"));
-    m_light = configColor(m_context.config, QStringLiteral("lightcolor"));
+    m_front = configColor(m_context.config, configkey::kFrontColor);
+    m_backColor = configColor(m_context.config, configkey::kBackColor);
+    m_light = configColor(m_context.config, configkey::kLightColor);
 }
 
 void ControlbarView::buildParts() {
@@ -118,14 +118,14 @@ ControlbarLayoutInput ControlbarView::layoutInput() const {
     const Config& config = m_context.config;
     const runtime::Stage& stage = m_context.stage;
     ControlbarLayoutInput in;
-    in.width = config.number(QStringLiteral("width"));
-    in.height = config.number(QStringLiteral("height"));
-    in.displayWidth = config.number(QStringLiteral("displaywidth"));
-    in.displayHeight = config.number(QStringLiteral("displayheight"));
-    in.largeControls = config.isTrue(QStringLiteral("largecontrols"));
-    in.showDigits = config.text(QStringLiteral("showdigits")) != QLatin1String("false");
-    in.useFullscreen = config.text(QStringLiteral("usefullscreen")) != QLatin1String("false");
-    in.hasFsButtonLink = !config.text(QStringLiteral("fsbuttonlink")).isEmpty();
+    in.width = config.number(configkey::kWidth);
+    in.height = config.number(configkey::kHeight);
+    in.displayWidth = config.number(configkey::kDisplayWidth);
+    in.displayHeight = config.number(configkey::kDisplayHeight);
+    in.largeControls = config.isTrue(configkey::kLargeControls);
+    in.showDigits = config.text(configkey::kShowDigits) != QLatin1String("false");
+    in.useFullscreen = config.text(configkey::kUseFullScreen) != QLatin1String("false");
+    in.hasFsButtonLink = !config.text(configkey::kFsButtonLink).isEmpty();
     in.stageWidth = stage.stageWidth();
     in.stageHeight = stage.stageHeight();
     in.fullScreen = stage.displayState() == runtime::DisplayState::FullScreen;
@@ -180,7 +180,7 @@ void ControlbarView::relayout() {
     place(m_volBck, 12, 0, 20, h);
     place(m_volBar, 0, 0, 20, h);
 
-    const double displayWidth = m_context.config.number(QStringLiteral("displaywidth"));
+    const double displayWidth = m_context.config.number(configkey::kDisplayWidth);
     m_fader->reset(l.alpha, l.overDisplay, displayWidth);
     raise();
     showTime(m_elapsed, m_remaining);

@@ -19,7 +19,7 @@ constexpr int kIconSize = 48;
 DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* parent)
     : QObject(parent), m_context(context), m_display(qobject_cast<DisplayClip*>(display)) {
     Q_ASSERT(m_display);
-    m_display->setBackground(configColor(m_context.config, QStringLiteral("backcolor")));
+    m_display->setBackground(configColor(m_context.config, configkey::kBackColor));
     m_playIcon = icon(QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
     m_activity = icon(QStringLiteral("activity"), QStringLiteral("activity.svg"));
     m_message = new DisplayMessage(configColor(m_context.config, QStringLiteral("frontcolor")), m_display);
@@ -51,7 +51,7 @@ QLabel* DisplayView::icon(const QString& name, const QString& asset) {
     }
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setPixmap(movieIcon(m_context.movie, asset, QSize(kIconSize, kIconSize),
-                               configColor(m_context.config, QStringLiteral("frontcolor"))));
+                               configColor(m_context.config, configkey::kFrontColor)));
     label->resize(kIconSize, kIconSize);
     label->hide();
     return label;
@@ -60,8 +60,8 @@ QLabel* DisplayView::icon(const QString& name, const QString& asset) {
 QSizeF DisplayView::area() const {
     if (m_context.stage.displayState() == runtime::DisplayState::FullScreen)
         return QSizeF(m_context.stage.stageWidth(), m_context.stage.stageHeight());
-    return QSizeF(m_context.config.number(QStringLiteral("displaywidth")),
-                  m_context.config.number(QStringLiteral("displayheight")));
+    return QSizeF(m_context.config.number(configkey::kDisplayWidth),
+                  m_context.config.number(configkey::kDisplayHeight));
 }
 
 void DisplayView::layout() {
@@ -69,8 +69,7 @@ void DisplayView::layout() {
     m_display->setGeometry(0, 0, int(size.width()), int(size.height()));
     // Until the picture's size is known it fills the display.
     const QSizeF picture = m_picture.isEmpty() ? size : m_picture;
-    const QRect placed =
-        scalePicture(m_context.config.text(QStringLiteral("overstretch")), picture, size).toRect();
+    const QRect placed = scalePicture(m_context.config.text(configkey::kOverstretch), picture, size).toRect();
     for (const char* name : {"video", "image"})
         if (auto* clip = m_display->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             clip->setGeometry(placed);
@@ -90,9 +89,9 @@ void DisplayView::placeIcon(QWidget* icon) {
 }
 
 void DisplayView::showState(int state) {
-    const bool icons = m_context.config.isTrue(QStringLiteral("showicons"));
+    const bool icons = m_context.config.isTrue(configkey::kShowIcons);
     if (state == Paused) {
-        m_playIcon->setVisible(icons && !m_context.config.isTrue(QStringLiteral("linkfromdisplay")));
+        m_playIcon->setVisible(icons && !m_context.config.isTrue(configkey::kLinkFromDisplay));
         m_activity->hide();
     } else if (state == Buffering) {
         m_playIcon->hide();
@@ -104,9 +103,9 @@ void DisplayView::showState(int state) {
 }
 
 void DisplayView::placeLogo() {
-    if (!m_context.config.has(QStringLiteral("logo"))) return;
+    if (!m_context.config.has(configkey::kLogo)) return;
     const QUrl url =
-        QUrl::fromUserInput(m_context.config.text(QStringLiteral("logo")), QString(), QUrl::AssumeLocalFile);
+        QUrl::fromUserInput(m_context.config.text(configkey::kLogo), QString(), QUrl::AssumeLocalFile);
     if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return;
     const QPixmap picture(url.toLocalFile());
     if (picture.isNull()) return;
@@ -119,7 +118,7 @@ void DisplayView::placeLogo() {
 }
 
 void DisplayView::clicked() {
-    if (m_context.config.isTrue(QStringLiteral("linkfromdisplay")))
+    if (m_context.config.isTrue(configkey::kLinkFromDisplay))
         Q_EMIT m_context.requests.request(QStringLiteral("getlink"), m_item);
     else
         Q_EMIT m_context.requests.request(QStringLiteral("playpause"));

@@ -17,7 +17,7 @@ EqualizerView::EqualizerView(const ViewContext& context, LevelSource levels, QWi
     setObjectName(QStringLiteral("equalizer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Drawn in the display's background colour, which stands out from the picture's dark parts.
-    m_color = configColor(m_context.config, QStringLiteral("backcolor"));
+    m_color = configColor(m_context.config, configkey::kBackColor);
     connect(&m_context.updates, &ViewUpdates::state, this, &EqualizerView::showState);
     connect(&m_context.updates, &ViewUpdates::stageResized, this, &EqualizerView::relayout);
     connect(&m_context.updates, &ViewUpdates::fullScreenChanged, this, &EqualizerView::relayout);
@@ -28,8 +28,8 @@ void EqualizerView::relayout() {
     const Config& config = m_context.config;
     const runtime::Stage& stage = m_context.stage;
     const bool fullScreen = stage.displayState() == runtime::DisplayState::FullScreen;
-    const int width = fullScreen ? stage.stageWidth() : int(config.number(QStringLiteral("displaywidth")));
-    const int height = fullScreen ? stage.stageHeight() : int(config.number(QStringLiteral("displayheight")));
+    const int width = fullScreen ? stage.stageWidth() : int(config.number(configkey::kDisplayWidth));
+    const int height = fullScreen ? stage.stageHeight() : int(config.number(configkey::kDisplayHeight));
     setGeometry(0, std::max(height - kHeight, 0), std::max(width, 0), std::min(kHeight, std::max(height, 0)));
 }
 

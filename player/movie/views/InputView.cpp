@@ -10,7 +10,7 @@
 namespace movie {
 
 InputView::InputView(const ViewContext& context, QObject* parent)
-    : QObject(parent), m_context(context), m_volume(int(context.config.number(QStringLiteral("volume")))) {
+    : QObject(parent), m_context(context), m_volume(int(context.config.number(configkey::kVolume))) {
     connect(&m_context.stage, &runtime::Stage::keyDown, this, &InputView::keyDown);
     connect(&m_context.updates, &ViewUpdates::time, this,
             [this](double elapsed, double) { m_elapsed = elapsed; });

@@ -21,11 +21,11 @@ PlaylistView::PlaylistView(const ViewContext& context, QWidget* parent)
     setObjectName(QStringLiteral("playlist"));
     setMouseTracking(true);
     const Config& config = m_context.config;
-    m_front = configColor(config, QStringLiteral("frontcolor"));
-    m_back = configColor(config, QStringLiteral("backcolor"));
-    m_light = configColor(config, QStringLiteral("lightcolor"));
-    m_thumbs = config.isTrue(QStringLiteral("thumbsinplaylist"));
-    m_autoscroll = config.isTrue(QStringLiteral("autoscroll"));
+    m_front = configColor(config, configkey::kFrontColor);
+    m_back = configColor(config, configkey::kBackColor);
+    m_light = configColor(config, configkey::kLightColor);
+    m_thumbs = config.isTrue(configkey::kThumbsInPlaylist);
+    m_autoscroll = config.isTrue(configkey::kAutoScroll);
     if (m_thumbs) {
         m_thumbnails = new Thumbnails(QSize(kThumbWidth, kThumbRowHeight), this);
         connect(m_thumbnails, &Thumbnails::loaded, this, [this](int index) { update(rowRect(index)); });
