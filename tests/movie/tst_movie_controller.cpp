@@ -159,6 +159,15 @@ private Q_SLOTS:
                  (QStringList{"start -", "start 12", "pause -", "pause 30", "pause 0", "stop", "item f0"}));
     }
 
+    void misspeltRequestIsReportedAndDoesNothing() {
+        World w(feedOf(1));
+        w.controller.start();
+        w.video.log.clear();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown player request plaipause"));
+        emit w.requests.request("plaipause");
+        QVERIFY(w.video.log.isEmpty());
+    }
+
     void endOfItemRules_data() {
         QTest::addColumn<QString>("repeat");
         QTest::addColumn<QString>("shuffle");

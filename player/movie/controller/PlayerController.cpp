@@ -7,6 +7,8 @@
 #include "runtime/component/SharedObject.h"
 #include "runtime/component/Stage.h"
 
+#include <QDebug>
+
 namespace movie {
 
 PlayerController::PlayerController(Config& config, const Feed& feed, QList<MediaModel*> models,
@@ -67,36 +69,53 @@ void PlayerController::start() {
 }
 
 void PlayerController::handle(const QString& name, const QVariant& argument) {
+    const std::optional<Request> request = requestNamed(name);
+    if (!request) {
+        qWarning().noquote() << QStringLiteral("quorvel: unknown player request %1").arg(name);
+        return;
+    }
     if (m_feed.isEmpty()) return;
-    if (name == QLatin1String("playpause")) {
-        if (m_playing)
-            sendPause(std::nullopt);
-        else
-            sendStart(std::nullopt);
-    } else if (name == QLatin1String("scrub")) {
-        if (m_playing)
-            sendStart(argument.toDouble());
-        else
-            sendPause(argument.toDouble());
-    } else if (name == QLatin1String("stop")) {
-        sendPause(0);
-        if (m_model) m_model->stop();
-        setItem(m_current);
-    } else if (name == QLatin1String("prev")) {
-        playItem(m_current == 0 ? int(m_feed.size()) - 1 : m_current - 1);
-    } else if (name == QLatin1String("next")) {
-        playItem(following(m_current));
-    } else if (name == QLatin1String("item")) {
-        const int index = argument.toInt();
-        if (index >= 0 && index < m_feed.size()) playItem(index);
-    } else if (name == QLatin1String("volume")) {
-        setVolume(argument.toInt());
-    } else if (name == QLatin1String("fullscreen")) {
-        toggleFullScreen();
-    } else if (name == QLatin1String("captions")) {
-        toggleCaptions();
-    } else if (name == QLatin1String("getlink")) {
-        openLink(argument.isValid() ? argument.toInt() : m_current);
+    switch (*request) {
+        case Request::PlayPause:
+            if (m_playing)
+                sendPause(std::nullopt);
+            else
+                sendStart(std::nullopt);
+            break;
+        case Request::Scrub:
+            if (m_playing)
+                sendStart(argument.toDouble());
+            else
+                sendPause(argument.toDouble());
+            break;
+        case Request::Stop:
+            sendPause(0);
+            if (m_model) m_model->stop();
+            setItem(m_current);
+            break;
+        case Request::Prev:
+            playItem(m_current == 0 ? int(m_feed.size()) - 1 : m_current - 1);
+            break;
+        case Request::Next:
+            playItem(following(m_current));
+            break;
+        case Request::Item: {
+            const int index = argument.toInt();
+            if (index >= 0 && index < m_feed.size()) playItem(index);
+            break;
+        }
+        case Request::Volume:
+            setVolume(argument.toInt());
+            break;
+        case Request::FullScreen:
+            toggleFullScreen();
+            break;
+        case Request::Captions:
+            toggleCaptions();
+            break;
+        case Request::GetLink:
+            openLink(argument.isValid() ? argument.toInt() : m_current);
+            break;
     }
 }
 

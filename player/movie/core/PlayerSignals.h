@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/Requests.h"
 #include "runtime/stream/NotFound.h"
 
 #include <QObject>
@@ -28,11 +29,13 @@ Q_SIGNALS:
     void unplayable(runtime::NotFound why);  // the current item could not be opened
 };
 
-// What the views ask for. The controller handles each request by its name: "playpause",
-// "prev", "next", "scrub" (seconds), "volume" (0 to 100), "fullscreen", "captions",
-// "item" (index), "getlink" (index), "stop".
+// What the views ask for; the controller handles each request by its name.
 class ViewRequests : public QObject {
     Q_OBJECT
+public:
+    void send(Request request, const QVariant& argument = QVariant()) {
+        Q_EMIT this->request(requestName(request), argument);
+    }
 Q_SIGNALS:
     void request(const QString& name, const QVariant& argument = QVariant());
 };

@@ -33,18 +33,14 @@ ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent)
     connect(&updates, &ViewUpdates::fullScreenChanged, this, &ControlbarView::relayout);
 
     ViewRequests& requests = m_context.requests;
-    connect(m_playpause, &ButtonClip::pressed, &requests,
-            [&requests] { Q_EMIT requests.request(QStringLiteral("playpause")); });
-    connect(m_prev, &ButtonClip::pressed, &requests,
-            [&requests] { Q_EMIT requests.request(QStringLiteral("prev")); });
-    connect(m_next, &ButtonClip::pressed, &requests,
-            [&requests] { Q_EMIT requests.request(QStringLiteral("next")); });
-    connect(m_cc, &ButtonClip::pressed, &requests,
-            [&requests] { Q_EMIT requests.request(QStringLiteral("captions")); });
+    connect(m_playpause, &ButtonClip::pressed, &requests, [&requests] { requests.send(Request::PlayPause); });
+    connect(m_prev, &ButtonClip::pressed, &requests, [&requests] { requests.send(Request::Prev); });
+    connect(m_next, &ButtonClip::pressed, &requests, [&requests] { requests.send(Request::Next); });
+    connect(m_cc, &ButtonClip::pressed, &requests, [&requests] { requests.send(Request::Captions); });
     connect(m_fs, &ButtonClip::pressed, this, [this] {
         // The stage changes under the pointer, which then never rolls out of the button.
         m_fs->rollOut();
-        Q_EMIT m_context.requests.request(QStringLiteral("fullscreen"));
+        m_context.requests.send(Request::FullScreen);
     });
     m_bck->installEventFilter(this);
     m_vol->installEventFilter(this);

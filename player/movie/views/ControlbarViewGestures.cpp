@@ -70,10 +70,10 @@ void ControlbarView::finishFollow(const QPointF& pointer) {
         const double seconds =
             widths > 0 ? flashRound((pointer.x() - m_layout.bar.x) / widths * m_itemLength) : 0;
         // A release beyond either end of the bar means its start or its end.
-        Q_EMIT m_context.requests.request(QStringLiteral("scrub"), std::clamp(seconds, 0.0, m_itemLength));
+        m_context.requests.send(Request::Scrub, std::clamp(seconds, 0.0, m_itemLength));
     } else if (follow == Follow::Volume) {
         const double volume = flashRound((pointer.x() - kVolumeStart) * 5);
-        Q_EMIT m_context.requests.request(QStringLiteral("volume"), int(std::clamp(volume, 0.0, 100.0)));
+        m_context.requests.send(Request::Volume, int(std::clamp(volume, 0.0, 100.0)));
     }
 }
 

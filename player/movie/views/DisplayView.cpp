@@ -119,9 +119,9 @@ void DisplayView::placeLogo() {
 
 void DisplayView::clicked() {
     if (m_context.config.isTrue(configkey::kLinkFromDisplay))
-        Q_EMIT m_context.requests.request(QStringLiteral("getlink"), m_item);
+        m_context.requests.send(Request::GetLink, m_item);
     else
-        Q_EMIT m_context.requests.request(QStringLiteral("playpause"));
+        m_context.requests.send(Request::PlayPause);
 }
 
 }  // namespace movie

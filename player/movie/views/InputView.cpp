@@ -41,31 +41,31 @@ void InputView::keyDown(int keyCode) {
     ViewRequests& requests = m_context.requests;
     switch (keyCode) {
         case 32:
-            Q_EMIT requests.request(QStringLiteral("playpause"));
+            requests.send(Request::PlayPause);
             break;
         case 37:
-            seekBy(-5, QStringLiteral("prev"));
+            seekBy(-5, Request::Prev);
             break;
         case 39:
-            seekBy(5, QStringLiteral("next"));
+            seekBy(5, Request::Next);
             break;
         case 38:
-            Q_EMIT requests.request(QStringLiteral("volume"), m_volume + 10);
+            requests.send(Request::Volume, m_volume + 10);
             break;
         case 40:
             // Already silent: a further step down must not bring the sound back at 80.
-            if (m_volume > 0) Q_EMIT requests.request(QStringLiteral("volume"), m_volume - 10);
+            if (m_volume > 0) requests.send(Request::Volume, m_volume - 10);
             break;
         default:
             break;
     }
 }
 
-void InputView::seekBy(double seconds, const QString& otherwise) {
+void InputView::seekBy(double seconds, Request otherwise) {
     if (m_context.feed.size() > 1)
-        Q_EMIT m_context.requests.request(otherwise);
+        m_context.requests.send(otherwise);
     else
-        Q_EMIT m_context.requests.request(QStringLiteral("scrub"), std::max(0.0, m_elapsed + seconds));
+        m_context.requests.send(Request::Scrub, std::max(0.0, m_elapsed + seconds));
 }
 
 }  // namespace movie

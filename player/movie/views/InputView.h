@@ -23,7 +23,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void seekBy(double seconds, const QString& otherwise);
+    void seekBy(double seconds, Request otherwise);
     void focusPlayer();
 
     ViewContext m_context;

@@ -173,7 +173,7 @@ void PlaylistView::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = -1;
     if (event->button() != Qt::LeftButton || pressed < 0 || rowAt(event->position().toPoint()) != pressed)
         return;
-    Q_EMIT m_context.requests.request(QStringLiteral("item"), pressed);
+    m_context.requests.send(Request::Item, pressed);
 }
 
 void PlaylistView::wheelEvent(QWheelEvent* event) {
