@@ -113,11 +113,11 @@ private Q_SLOTS:
         auto* bar = new ControlbarView(world.context(), &world.root());
         QWidget* playpause = part(bar, "playpause");
         QVERIFY(!part(playpause, "ply")->isHidden() && part(playpause, "pas")->isHidden());
-        Q_EMIT world.updates.state(Buffering);
+        Q_EMIT world.updates.state(PlayerState::Buffering);
         QVERIFY(part(playpause, "ply")->isHidden() && !part(playpause, "pas")->isHidden());
-        Q_EMIT world.updates.state(Completed);
+        Q_EMIT world.updates.state(PlayerState::Completed);
         QVERIFY(part(playpause, "ply")->isHidden() && !part(playpause, "pas")->isHidden());
-        Q_EMIT world.updates.state(Paused);
+        Q_EMIT world.updates.state(PlayerState::Paused);
         QVERIFY(!part(playpause, "ply")->isHidden() && part(playpause, "pas")->isHidden());
 
         QWidget* vol = part(bar, "vol");

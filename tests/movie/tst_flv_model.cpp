@@ -137,7 +137,7 @@ private Q_SLOTS:
         f.model.pollPosition();
         QCOMPARE(completed.size(), 1);
         QCOMPARE(completed.first().at(0).toBool(), false);
-        QCOMPARE(f.model.currentState(), 3);
+        QCOMPARE(f.model.currentState(), movie::PlayerState::Completed);
         QVERIFY(!f.video.isVisibleTo(f.video.parentWidget()) && f.video.isHidden());
         QVERIFY(!f.model.positionPollActive());
     }

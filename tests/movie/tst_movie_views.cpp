@@ -97,13 +97,13 @@ private Q_SLOTS:
         QCOMPARE(requests.first().at(0).toString(), QStringLiteral("playpause"));
         auto* play = display->findChild<QLabel*>(QStringLiteral("playicon"));
         auto* activity = display->findChild<QLabel*>(QStringLiteral("activity"));
-        emit v.updates.state(movie::Paused);
+        emit v.updates.state(movie::PlayerState::Paused);
         QVERIFY(play->isVisible() && !activity->isVisible());
-        emit v.updates.state(movie::Buffering);
+        emit v.updates.state(movie::PlayerState::Buffering);
         QVERIFY(!play->isVisible() && activity->isVisible());
-        emit v.updates.state(movie::Playing);
+        emit v.updates.state(movie::PlayerState::Playing);
         QVERIFY(!play->isVisible() && !activity->isVisible());
-        emit v.updates.state(movie::Completed);
+        emit v.updates.state(movie::PlayerState::Completed);
         QVERIFY(!play->isVisible() && !activity->isVisible());
     }
 
@@ -134,7 +134,7 @@ private Q_SLOTS:
         v.root.show();
         QSignalSpy requests(&v.requests, &movie::ViewRequests::request);
         emit v.updates.item(2);
-        emit v.updates.state(movie::Paused);
+        emit v.updates.state(movie::PlayerState::Paused);
         QVERIFY(!display->findChild<QLabel*>(QStringLiteral("playicon"))->isVisible());
         QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(requestsOf(requests), (QList<QVariantList>{{QStringLiteral("getlink"), 2}}));
@@ -188,10 +188,10 @@ private Q_SLOTS:
         QNetworkAccessManager network;
         movie::CallbackView callback(v.context(), network);
         emit v.updates.item(1);
-        emit v.updates.state(movie::Buffering);
-        emit v.updates.state(movie::Playing);
-        emit v.updates.state(movie::Playing);
-        emit v.updates.state(movie::Completed);
+        emit v.updates.state(movie::PlayerState::Buffering);
+        emit v.updates.state(movie::PlayerState::Playing);
+        emit v.updates.state(movie::PlayerState::Playing);
+        emit v.updates.state(movie::PlayerState::Completed);
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 20000);
         seen.sort();
         QCOMPARE(seen.at(0),

@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(equalizer->geometry(), QRect(0, 200, 320, 40));
         QVERIFY(!equalizer->following());
 
-        Q_EMIT world.updates.state(Playing);
+        Q_EMIT world.updates.state(PlayerState::Playing);
         QTRY_COMPARE_WITH_TIMEOUT(equalizer->shownLevels(), levels, 20000);
         levels = {std::numeric_limits<double>::quiet_NaN(), 5.0, -1.0};
         QTRY_COMPARE_WITH_TIMEOUT(equalizer->shownLevels().at(1), 1.0, 20000);
@@ -219,7 +219,7 @@ private Q_SLOTS:
 
         levels = {0.9, 0.9, 0.9};
         QTRY_COMPARE_WITH_TIMEOUT(equalizer->shownLevels().at(0), 0.9, 20000);
-        Q_EMIT world.updates.state(Paused);
+        Q_EMIT world.updates.state(PlayerState::Paused);
         const int readsWhenPaused = reads;
         QTRY_VERIFY_WITH_TIMEOUT(!equalizer->following(), 20000);
         QCOMPARE(equalizer->shownLevels(), QList<double>({0.0, 0.0, 0.0}));

@@ -28,7 +28,7 @@ PlayerController::PlayerController(Config& config, const Feed& feed, QList<Media
 // not playing the current item are dropped.
 void PlayerController::wire() {
     for (MediaModel* model : m_models) {
-        connect(model, &MediaModel::state, this, [this, model](int state) {
+        connect(model, &MediaModel::state, this, [this, model](PlayerState state) {
             if (model != m_model) return;
             m_state = state;
             Q_EMIT m_updates.state(state);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/PlayerState.h"
 #include "player/movie/core/Requests.h"
 #include "runtime/stream/NotFound.h"
 
@@ -9,15 +10,12 @@
 
 namespace movie {
 
-// Player states as the models report them.
-enum PlayerState { Paused = 0, Buffering = 1, Playing = 2, Completed = 3 };
-
 // What the views hear: the controller passes every model update and its own changes here,
 // in one place. Views listen; they never call a model.
 class ViewUpdates : public QObject {
     Q_OBJECT
 Q_SIGNALS:
-    void state(int state);
+    void state(movie::PlayerState state);
     void time(double elapsed, double remaining);
     void load(double percent);
     void volume(int volume);

@@ -147,7 +147,7 @@ void FLVModel::pause(std::optional<double> position) {
         if (m_stream) m_stream->seek(*position);
     }
     if (m_stream) m_stream->pause();
-    setState(0);
+    setState(PlayerState::Paused);
 }
 
 void FLVModel::stop() {
@@ -170,9 +170,9 @@ void FLVModel::setVolume(int volume) {
     if (m_stream) m_stream->setVolume(volume);
 }
 
-void FLVModel::setState(int state) {
+void FLVModel::setState(PlayerState state) {
     m_state = state;
-    if (state == 2) m_everPlayed = true;
+    if (state == PlayerState::Playing) m_everPlayed = true;
     Q_EMIT this->state(state);
 }
 

@@ -37,7 +37,7 @@ public:
     void pollPosition();
     void pollLoad();
 
-    int currentState() const { return m_state; }
+    PlayerState currentState() const { return m_state; }
     double currentPosition() const { return m_position; }
     double metaDuration() const { return m_metaDuration; }
     int currentLoaded() const { return m_loaded; }
@@ -61,7 +61,7 @@ private:
     void onMetaData(const runtime::StreamMetadata& metadata);
     void complete(bool failed);
     void loadComplete();
-    void setState(int state);
+    void setState(PlayerState state);
     void showVideo(bool shown);
     double bufferLength() const;
 
@@ -78,7 +78,7 @@ private:
     QList<double> m_keyframeTimes;
     QList<double> m_keyframePositions;
     int m_loaded = 0;
-    int m_state = 0;
+    PlayerState m_state = PlayerState::Paused;
     bool m_stopFired = false;
     bool m_everPlayed = false;
     int m_volume = 80;

@@ -38,10 +38,11 @@ void FLVModel::pollPosition() {
     if (!m_stream) return;
     const double p = m_stream->time();
     const bool moved = p != m_position;
-    if (!moved && m_state != 1 && bufferLength() < m_config.number(configkey::kBufferLength) - 1)
-        setState(1);
-    else if (moved && m_state != 2)
-        setState(2);
+    if (!moved && m_state != PlayerState::Buffering &&
+        bufferLength() < m_config.number(configkey::kBufferLength) - 1)
+        setState(PlayerState::Buffering);
+    else if (moved && m_state != PlayerState::Playing)
+        setState(PlayerState::Playing);
     if (moved) {
         m_position = p;
         if (p > m_metaDuration) m_metaDuration = p;
@@ -56,8 +57,8 @@ void FLVModel::complete(bool failed) {
     m_positionPoll.stop();
     if (failed) m_loadPoll.stop();
     showVideo(false);
-    m_state = 3;
-    Q_EMIT state(3);
+    m_state = PlayerState::Completed;
+    Q_EMIT state(m_state);
     m_stopFired = false;
     Q_EMIT completed(failed || !m_everPlayed);
 }

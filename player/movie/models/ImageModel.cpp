@@ -55,7 +55,7 @@ void ImageModel::start(std::optional<double>) {
         return;
     }
     if (m_image) m_image->show();
-    Q_EMIT state(2);
+    Q_EMIT state(PlayerState::Playing);
     if (m_playlistLength > 1) m_rotation.start();
 }
 
@@ -64,7 +64,7 @@ void ImageModel::pause(std::optional<double>) {
     m_rotation.stop();
     // A paused picture is still shown, as a paused video shows its frame.
     if (m_loadedFile != m_item.file && !m_reply) return loadPicture();
-    Q_EMIT state(0);
+    Q_EMIT state(PlayerState::Paused);
 }
 
 void ImageModel::stop() {
@@ -86,7 +86,7 @@ void ImageModel::tick() {
     if (m_elapsed < rotate) return;
     m_rotation.stop();
     m_elapsed = 0;
-    Q_EMIT state(3);
+    Q_EMIT state(PlayerState::Completed);
     Q_EMIT completed(false);
 }
 
@@ -96,7 +96,7 @@ QPixmap ImageModel::picture() const {
 
 void ImageModel::loadPicture() {
     dropReply();
-    Q_EMIT state(1);
+    Q_EMIT state(PlayerState::Buffering);
     Q_EMIT load(0);
     const QUrl url = QUrl::fromUserInput(m_item.file, QString(), QUrl::AssumeLocalFile);
     if (url.isLocalFile()) {
@@ -141,12 +141,12 @@ void ImageModel::pictureArrived(const QByteArray& data) {
     if (m_started) {
         start(std::nullopt);
     } else {
-        Q_EMIT state(0);
+        Q_EMIT state(PlayerState::Paused);
     }
 }
 
 void ImageModel::fail() {
-    Q_EMIT state(3);
+    Q_EMIT state(PlayerState::Completed);
     Q_EMIT completed(true);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/PlayerState.h"
 #include "player/movie/feed/FeedItem.h"
 #include "runtime/stream/NotFound.h"
 
@@ -29,7 +30,7 @@ public:
     virtual QList<double> soundLevels() const { return {}; }
 
 Q_SIGNALS:
-    void state(int state);
+    void state(movie::PlayerState state);
     void time(double elapsed, double remaining);
     void load(double percent);
     void size(double width, double height);

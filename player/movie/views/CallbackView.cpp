@@ -12,12 +12,12 @@ CallbackView::CallbackView(const ViewContext& context, QNetworkAccessManager& ne
         m_item = index;
         m_started = m_ended = false;
     });
-    connect(&m_context.updates, &ViewUpdates::state, this, [this](int state) {
-        if (state == Playing && !m_started) {
+    connect(&m_context.updates, &ViewUpdates::state, this, [this](PlayerState state) {
+        if (state == PlayerState::Playing && !m_started) {
             m_started = true;
             m_ended = false;
             report(QStringLiteral("start"));
-        } else if (state == Completed && !m_ended) {
+        } else if (state == PlayerState::Completed && !m_ended) {
             m_ended = true;
             m_started = false;
             report(QStringLiteral("end"));

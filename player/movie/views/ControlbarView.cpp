@@ -46,7 +46,7 @@ ControlbarView::ControlbarView(const ViewContext& context, QWidget* parent)
     m_vol->installEventFilter(this);
 
     relayout();
-    showState(Paused);
+    showState(PlayerState::Paused);
     showVolume(int(m_context.config.number(configkey::kVolume)));
     showCaptionsChoice(m_context.config.text(configkey::kUseCaptions) != QLatin1String("false"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/PlayerState.h"
 #include "player/movie/views/ViewContext.h"
 #include "player/movie/views/controlbar/ControlbarLayout.h"
 
@@ -47,7 +48,7 @@ private:
     void place(QWidget* widget, const ClipPlacement& placement, double y = 0,
                double height = kControlbarHeight) const;
 
-    void showState(int state);
+    void showState(PlayerState state);
     void showTime(double elapsed, double remaining);
     void showLoad(double percent);
     void showVolume(int volume);

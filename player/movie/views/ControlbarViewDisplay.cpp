@@ -17,11 +17,11 @@ double sane(double seconds) {
 }
 }  // namespace
 
-void ControlbarView::showState(int state) {
-    if (state == Paused) {
+void ControlbarView::showState(PlayerState state) {
+    if (state == PlayerState::Paused) {
         m_ply->show();
         m_pas->hide();
-    } else if (state == Buffering || state == Playing) {
+    } else if (state == PlayerState::Buffering || state == PlayerState::Playing) {
         m_ply->hide();
         m_pas->show();
     }

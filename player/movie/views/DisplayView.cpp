@@ -88,15 +88,15 @@ void DisplayView::placeIcon(QWidget* icon) {
     icon->raise();
 }
 
-void DisplayView::showState(int state) {
+void DisplayView::showState(PlayerState state) {
     const bool icons = m_context.config.isTrue(configkey::kShowIcons);
-    if (state == Paused) {
+    if (state == PlayerState::Paused) {
         m_playIcon->setVisible(icons && !m_context.config.isTrue(configkey::kLinkFromDisplay));
         m_activity->hide();
-    } else if (state == Buffering) {
+    } else if (state == PlayerState::Buffering) {
         m_playIcon->hide();
         m_activity->setVisible(icons);
-    } else if (state == Playing) {
+    } else if (state == PlayerState::Playing) {
         m_playIcon->hide();
         m_activity->hide();
     }

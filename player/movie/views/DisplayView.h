@@ -30,7 +30,7 @@ public:
     void layout();
 
 private:
-    void showState(int state);
+    void showState(PlayerState state);
     QLabel* icon(const QString& name, const QString& asset);
     void placeIcon(QWidget* icon);
     void placeLogo();

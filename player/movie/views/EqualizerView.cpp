@@ -33,8 +33,8 @@ void EqualizerView::relayout() {
     setGeometry(0, std::max(height - kHeight, 0), std::max(width, 0), std::min(kHeight, std::max(height, 0)));
 }
 
-void EqualizerView::showState(int state) {
-    m_playing = state == Playing;
+void EqualizerView::showState(PlayerState state) {
+    m_playing = state == PlayerState::Playing;
     if (m_playing && !m_frameTicks)
         m_frameTicks = connect(&m_context.stage, &runtime::Stage::enterFrame, this, &EqualizerView::frame);
 }

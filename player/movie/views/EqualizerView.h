@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/PlayerState.h"
 #include "player/movie/views/ViewContext.h"
 
 #include <QColor>
@@ -30,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showState(int state);
+    void showState(PlayerState state);
     void frame();
     void stopFollowing();
 
