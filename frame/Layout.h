@@ -2,6 +2,8 @@
 
 #include "frame/ScreenMode.h"
 
+#include <functional>
+
 namespace player {
 class Form1;
 }
@@ -11,9 +13,11 @@ namespace frame {
 // Keeps the borderless window usable at any size: the layout pass on every resize notification
 // moves the controls that hug the right and bottom edges and fits the player, and the size
 // guard on every tick of Timer1 holds the window at its minimum size and fits the player again.
+// It alone binds the window's resize notification and Timer1; beforeSizeGuard runs first on
+// every tick.
 class Layout {
 public:
-    Layout(player::Form1& window, const ScreenMode& mode);
+    Layout(player::Form1& window, const ScreenMode& mode, std::function<void()> beforeSizeGuard = {});
     ~Layout();
     Layout(const Layout&) = delete;
     Layout& operator=(const Layout&) = delete;
@@ -27,6 +31,7 @@ public:
 private:
     player::Form1& m_window;
     const ScreenMode& m_mode;
+    std::function<void()> m_beforeSizeGuard;
     // True while a pass runs: a resize made inside a pass does not start another one.
     bool m_inresize = false;
 };

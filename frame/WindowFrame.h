@@ -38,10 +38,11 @@ public:
 
 private:
     ScreenMode m_mode;
+    // Made before the layout, whose timer ticks reach it, and so gone after it.
+    FullScreen m_fullScreen;
     Layout m_layout;
     WindowMove m_move;
     ResizeGrip m_grip;
-    FullScreen m_fullScreen;
     FrameButtons m_buttons;
 };
 

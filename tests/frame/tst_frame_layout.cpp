@@ -161,6 +161,28 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(f.form.Width(), 4800.0f, 20000);
     }
 
+    void eachPartUnbindsOnlyWhatItBound() {
+        TestWorld world;
+        player::Form1 f(world.services());
+        f.Form_Load();
+        auto bound = [&f] {
+            return QList<bool>{
+                bool(f.form.Resize),      bool(f.Timer1.TimerEvent),  bool(f.fullscreen.Click),
+                bool(f.restorepic.Click), bool(f.Picture2.Click),     bool(f.Picture4.Click),
+                bool(f.status.MouseDown), bool(f.Picture1.MouseMove), bool(f.resizepic.MouseDown)};
+        };
+        {
+            frame::WindowFrame frame(f, {});
+            QCOMPARE(bound(), QList<bool>(9, true));
+        }
+        // The window outlives its frame and calls into none of it; a new frame drives it again.
+        QCOMPARE(bound(), QList<bool>(9, false));
+        frame::WindowFrame again(f, {});
+        f.form.setHeight(3000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.form.Height(), 5010.0f, 20000);
+        QCOMPARE(f.ctrl->Height(), 3900.0f);
+    }
+
     void screenArithmetic() {
         // Half to even, as the window sizes are saved.
         QCOMPARE(frame::toLong(2.5), 2);
