@@ -21,8 +21,8 @@
 #include "player/movie/remote/PlayerRemote.h"
 #include "runtime/component/PlayerControl.h"
 #include "runtime/mpv/MallocArenas.h"
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvLocale.h"
-#include "runtime/mpv/MpvSpare.h"
 #include "runtime/stream/MpvStream.h"
 #include "shell/AssociationCheckBox.h"
 
@@ -41,7 +41,9 @@ int main(int argc, char** argv) {
     runtime::limitMallocArenas();
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
-    runtime::prepareSpareMpv();
+    // Made and ended here, so every player, which the window below holds, is gone before it.
+    runtime::MpvInstances mpvInstances;
+    mpvInstances.spare.prepare();
     // The interface is French: the system dialogs (Open, message boxes) speak it too.
     QTranslator qtFrench;
     if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     component.sharedObjectFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                                    QStringLiteral("/quorvel/shared-objects");
     component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
+    component.createStream = [&mpvInstances] { return std::make_unique<runtime::MpvStream>(mpvInstances); };
     movie::registerMediaPlayer(component, &playerRemote);
     platform::forms::ControlFactories components;
     runtime::registerPlayerComponent(components, component);

@@ -4,7 +4,6 @@
 #include "frame/WindowFrame.h"
 #include "player/Form1.h"
 #include "runtime/mpv/MpvLocale.h"
-#include "runtime/mpv/MpvSpare.h"
 #include "runtime/stream/VideoSurface.h"
 #include "support/TestServices.h"
 
@@ -34,8 +33,6 @@ bool waitForFirstFrame(const player::Form1& form, int timeoutMs) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     runtime::prepareMpvLocale();
-    // As the application does: the next player's libmpv is started ahead.
-    runtime::prepareSpareMpv();
     QStringList files = QApplication::arguments().mid(1);
     int loads = 20;
     if (const qsizetype at = files.indexOf(QStringLiteral("--loads")); at >= 0 && at + 1 < files.size()) {
@@ -48,6 +45,8 @@ int main(int argc, char** argv) {
     }
 
     testing::TestWorld world;
+    // As the application does: the next player's libmpv is started ahead.
+    world.mpvInstances.spare.prepare();
     player::Form1 form(world.services());
     frame::WindowFrame windowFrame(form, frame::FrameSeams{[] {}, [] {}, true});
     form.Form_Load();

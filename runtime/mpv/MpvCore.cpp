@@ -1,9 +1,8 @@
 #include "runtime/mpv/MpvCore.h"
 
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvNames.h"
 #include "runtime/mpv/MpvSoftwareRender.h"
-#include "runtime/mpv/MpvSpare.h"
-#include "runtime/mpv/MpvTeardown.h"
 
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -133,8 +132,8 @@ QVariant propertyValue(const mpv_event* event) {
 
 }  // namespace
 
-MpvCore::MpvCore(QObject* parent) : QObject(parent) {
-    adopt(takeMpvInstance());
+MpvCore::MpvCore(MpvInstances& instances, QObject* parent) : QObject(parent), m_instances(instances) {
+    adopt(m_instances.spare.take());
 }
 
 MpvCore::~MpvCore() {
@@ -145,7 +144,7 @@ MpvCore::~MpvCore() {
     if (m_render) mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
     const char* stop[] = {mpvname::kStop, nullptr};
     mpv_command_async(m_mpv, 0, stop);
-    tearDownInBackground(m_mpv, m_render);
+    m_instances.teardowns.start(m_mpv, m_render);
     m_render = nullptr;
     m_mpv = nullptr;
 }

@@ -16,6 +16,8 @@ struct mpv_render_context;
 
 namespace runtime {
 
+struct MpvInstances;
+
 // The one holder of a libmpv instance. It lives on the GUI thread: libmpv's callbacks only post a
 // queued call here, and events are drained and turned into Qt signals with Qt types.
 class MpvCore : public QObject {
@@ -24,10 +26,10 @@ public:
     enum class EndReason { Eof, Stop, Quit, Error, Redirect };
     Q_ENUM(EndReason)
 
-    // A started core with the runtime's fixed options: the spare one when there is one (see
-    // prepareSpareMpv). The C numeric locale must already be in force (see prepareMpvLocale);
-    // otherwise isValid() is false.
-    explicit MpvCore(QObject* parent = nullptr);
+    // A started core with the runtime's fixed options, taken from instances' spare; it goes back
+    // to instances to be ended. The C numeric locale must already be in force (see
+    // prepareMpvLocale); otherwise isValid() is false.
+    explicit MpvCore(MpvInstances& instances, QObject* parent = nullptr);
     ~MpvCore() override;
     MpvCore(const MpvCore&) = delete;
     MpvCore& operator=(const MpvCore&) = delete;
@@ -77,6 +79,7 @@ private:
     static void onWakeup(void* self);
     static void onRenderUpdate(void* self);
 
+    MpvInstances& m_instances;
     mpv_handle* m_mpv = nullptr;
     mpv_render_context* m_render = nullptr;
     QString m_error;

@@ -7,12 +7,6 @@
 
 #include <malloc.h>
 
-#include <atomic>
-#include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
-
 namespace runtime {
 
 namespace {
@@ -30,57 +24,34 @@ void tearDown(mpv_handle* mpv, mpv_render_context* render) {
     malloc_trim(0);
 }
 
-// The teardown threads; finished ones are joined when the next starts, the rest at exit.
-class Teardowns {
-public:
-    ~Teardowns() { waitAll(); }
-
-    void start(mpv_handle* mpv, mpv_render_context* render) {
-        const std::lock_guard<std::mutex> lock(m_lock);
-        std::erase_if(m_running, [](Running& running) {
-            if (!running.done->load()) return false;
-            running.thread.join();
-            return true;
-        });
-        auto done = std::make_shared<std::atomic<bool>>(false);
-        m_running.push_back({std::thread([mpv, render, done] {
-                                 tearDown(mpv, render);
-                                 done->store(true);
-                             }),
-                             done});
-    }
-
-    void waitAll() {
-        std::vector<Running> running;
-        {
-            const std::lock_guard<std::mutex> lock(m_lock);
-            running.swap(m_running);
-        }
-        for (Running& one : running) one.thread.join();
-    }
-
-private:
-    struct Running {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
-    std::mutex m_lock;
-    std::vector<Running> m_running;
-};
-
-Teardowns& teardowns() {
-    static Teardowns running;
-    return running;
-}
-
 }  // namespace
 
-void tearDownInBackground(mpv_handle* mpv, mpv_render_context* render) {
-    teardowns().start(mpv, render);
+MpvTeardowns::~MpvTeardowns() {
+    waitAll();
 }
 
-void waitForTeardowns() {
-    teardowns().waitAll();
+void MpvTeardowns::start(mpv_handle* mpv, mpv_render_context* render) {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    std::erase_if(m_running, [](Running& running) {
+        if (!running.done->load()) return false;
+        running.thread.join();
+        return true;
+    });
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    m_running.push_back({std::thread([mpv, render, done] {
+                             tearDown(mpv, render);
+                             done->store(true);
+                         }),
+                         done});
+}
+
+void MpvTeardowns::waitAll() {
+    std::vector<Running> running;
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        running.swap(m_running);
+    }
+    for (Running& one : running) one.thread.join();
 }
 
 }  // namespace runtime

@@ -35,7 +35,8 @@ QString allowedProtocols(const StreamSource& source) {
 
 }  // namespace
 
-MpvStream::MpvStream(QObject* parent) : Stream(parent), m_core(new MpvCore(this)) {
+MpvStream::MpvStream(MpvInstances& instances, QObject* parent)
+    : Stream(parent), m_core(new MpvCore(instances, this)) {
     connect(m_core, &MpvCore::commandDone, this, &MpvStream::onCommandDone);
     connect(m_core, &MpvCore::valueRead, this, &MpvStream::onValueRead);
     connect(m_core, &MpvCore::fileStarted, this, [this](qint64 entryId) { m_startedEntry = entryId; });

@@ -10,13 +10,15 @@ namespace runtime {
 
 class MpvCore;
 class VideoSurface;
+struct MpvInstances;
 
 // The component's stream over libmpv: local files and http(s) addresses, played progressively, and
 // RTMP streams through libmpv's own RTMP client.
 class MpvStream : public Stream {
     Q_OBJECT
 public:
-    explicit MpvStream(QObject* parent = nullptr);
+    // Its libmpv instance comes from instances, which must outlive it.
+    explicit MpvStream(MpvInstances& instances, QObject* parent = nullptr);
     ~MpvStream() override;
 
     // False when libmpv could not be started; every play then reports StreamNotFound.

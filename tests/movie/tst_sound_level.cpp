@@ -1,5 +1,6 @@
 // The sound level a stream measures for the equalizer: read from the filter's figures, and from
 // real playback of a tone and of silence through the null audio output.
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/stream/MpvStream.h"
 #include "runtime/stream/SoundLevels.h"
@@ -65,7 +66,7 @@ private Q_SLOTS:
         QFETCH(bool, loud);
         const QString clip = makeClip(QStringLiteral("level-%1.flv").arg(loud ? "tone" : "silence"), source);
         QVERIFY(!clip.isEmpty());
-        runtime::MpvStream stream;
+        runtime::MpvStream stream(m_mpv);
         QVERIFY2(stream.isValid(), qPrintable(stream.errorText()));
         stream.setLevelMetering(true);
         stream.play(clip);
@@ -83,11 +84,14 @@ private Q_SLOTS:
         const QString clip =
             makeClip(QStringLiteral("level-plain.flv"), QStringLiteral("sine=frequency=440"));
         QVERIFY(!clip.isEmpty());
-        runtime::MpvStream stream;
+        runtime::MpvStream stream(m_mpv);
         stream.play(clip);
         QTRY_VERIFY_WITH_TIMEOUT(stream.time() > 1, kWait);
         QVERIFY(stream.soundLevels().isEmpty());
     }
+
+private:
+    runtime::MpvInstances m_mpv;
 };
 
 QTEST_MAIN(SoundLevel)

@@ -2,10 +2,9 @@
 #include "StreamRecorder.h"
 
 #include "runtime/mpv/MpvCore.h"
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/mpv/MpvNames.h"
-#include "runtime/mpv/MpvSpare.h"
-#include "runtime/mpv/MpvTeardown.h"
 #include "runtime/stream/MpvStream.h"
 
 #include <QDir>
@@ -39,7 +38,7 @@ private Q_SLOTS:
     void initTestCase() { runtime::prepareMpvLocale(); }
 
     void everyNameIsKnownToLibmpv() {
-        runtime::MpvCore core;
+        runtime::MpvCore core(m_mpv);
         QVERIFY2(core.isValid(), qPrintable(core.errorText()));
         for (const char* option : runtime::mpvname::kOptionNames)
             QVERIFY2(
@@ -61,7 +60,7 @@ private Q_SLOTS:
     void playsToTheEnd() {
         QFETCH(QString, file);
         QFETCH(double, width);
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         QVERIFY2(stream.isValid(), qPrintable(stream.errorText()));
         StreamRecorder rec(&stream);
         stream.play(media(file));
@@ -84,7 +83,7 @@ private Q_SLOTS:
     }
 
     void pauseSeekResume() {
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.setBufferTime(2);
         QCOMPARE(stream.bufferTime(), 2.0);
@@ -103,7 +102,7 @@ private Q_SLOTS:
     }
 
     void replaysAfterTheEnd() {
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(media(QStringLiteral("h263_mp3.flv")));
         QTRY_COMPARE_WITH_TIMEOUT(rec.codes.count(QStringLiteral("NetStream.Play.Stop")), 1, kWait);
@@ -115,7 +114,7 @@ private Q_SLOTS:
     }
 
     void closeWhilePlayingThenPlayAgain() {
-        auto stream = std::make_unique<MpvStream>();
+        auto stream = std::make_unique<MpvStream>(m_mpv);
         StreamRecorder rec(stream.get());
         stream->play(media(QStringLiteral("long.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(stream->time() > 0.3, kWait);
@@ -132,21 +131,21 @@ private Q_SLOTS:
     void destroyingManyStreamsLeavesNoThreads() {
         // One stream first, so threads that libraries keep for the process already exist.
         {
-            MpvStream warm;
+            MpvStream warm(m_mpv);
             StreamRecorder rec(&warm);
             warm.play(media(QStringLiteral("long.flv")));
             QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
         }
-        runtime::waitForTeardowns();
+        m_mpv.teardowns.waitAll();
         const int before = threadCount();
         for (int i = 0; i < 50; ++i) {
-            MpvStream stream;
+            MpvStream stream(m_mpv);
             StreamRecorder rec(&stream);
             stream.play(media(QStringLiteral("long.flv")));
             if (i % 2 == 0)  // half of them mid-open, half playing
                 QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
         }
-        runtime::waitForTeardowns();
+        m_mpv.teardowns.waitAll();
         QTRY_COMPARE_WITH_TIMEOUT(threadCount(), before, kWait);
     }
 
@@ -166,7 +165,7 @@ private Q_SLOTS:
     }
     void unplayableInputIsNotFound() {
         QFETCH(QString, url);
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(url);
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.StreamNotFound"), kWait);
@@ -183,7 +182,7 @@ private Q_SLOTS:
     }
     void listenerMayDeleteTheStreamWhenNotFound() {
         QFETCH(QString, file);
-        auto* stream = new MpvStream;
+        auto* stream = new MpvStream(m_mpv);
         QPointer<MpvStream> alive(stream);
         QObject::connect(stream, &runtime::Stream::status, stream, [stream](const QString& code) {
             if (code == QLatin1String("NetStream.Play.StreamNotFound")) delete stream;
@@ -205,7 +204,7 @@ private Q_SLOTS:
         list.write("#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXTINF:3,\n" +
                    server.url(QStringLiteral("a.ts")).toUtf8() + "\n#EXT-X-ENDLIST\n");
         list.close();
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(path);
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -214,7 +213,7 @@ private Q_SLOTS:
     }
 
     void truncatedFileEndsCleanly() {
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(media(QStringLiteral("truncated.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -226,7 +225,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         LoopbackHttpServer server(file.readAll());
         QVERIFY(server.start());
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(server.url(QStringLiteral("clip.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
@@ -245,7 +244,7 @@ private Q_SLOTS:
         LoopbackHttpServer server(file.readAll());
         server.stallAfter(file.size() * 2 / 3);
         QVERIFY(server.start());
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         StreamRecorder rec(&stream);
         stream.play(server.url(QStringLiteral("clip.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Buffer.Empty"), kWait);
@@ -264,7 +263,7 @@ private Q_SLOTS:
         LoopbackHttpServer server(file.readAll());
         server.stallAfter(1000000);
         QVERIFY(server.start());
-        auto stream = std::make_unique<MpvStream>();
+        auto stream = std::make_unique<MpvStream>(m_mpv);
         StreamRecorder rec(stream.get());
         stream->play(server.url(QStringLiteral("long.flv")));
         QTRY_VERIFY_WITH_TIMEOUT(rec.has("NetStream.Play.Start"), kWait);
@@ -274,9 +273,9 @@ private Q_SLOTS:
 
     // Last: from here on every stream takes the instance started ahead, and starts the next.
     void streamsTakeTheInstanceStartedAhead() {
-        runtime::prepareSpareMpv();
+        m_mpv.spare.prepare();
         for (const char* file : {"h263_mp3.flv", "audio_only.flv", "h264_aac.flv"}) {
-            MpvStream stream;
+            MpvStream stream(m_mpv);
             QVERIFY2(stream.isValid(), qPrintable(stream.errorText()));
             StreamRecorder rec(&stream);
             stream.play(media(QLatin1String(file)));
@@ -284,6 +283,9 @@ private Q_SLOTS:
             QCOMPARE(rec.codes.first(), QStringLiteral("NetStream.Play.Start"));
         }
     }
+
+private:
+    runtime::MpvInstances m_mpv;
 };
 
 QTEST_GUILESS_MAIN(TestMpvStream)

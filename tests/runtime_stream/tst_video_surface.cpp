@@ -1,5 +1,6 @@
 #include "StreamRecorder.h"
 
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/stream/MpvStream.h"
 #include "runtime/stream/VideoSurface.h"
@@ -49,7 +50,7 @@ private Q_SLOTS:
         QCOMPARE(surface.objectName(), QStringLiteral("video"));
         surface.resize(200, 150);
         surface.show();
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         QString error;
         QVERIFY2(stream.attachVideo(&surface, &error), qPrintable(error));
         StreamRecorder rec(&stream);
@@ -68,7 +69,7 @@ private Q_SLOTS:
     void hiddenSurfaceDoesNotHoldPlaybackBack() {
         VideoSurface surface;
         surface.resize(160, 120);
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         QVERIFY(stream.attachVideo(&surface));
         StreamRecorder rec(&stream);
         stream.play(media("h263_mp3.flv"));
@@ -80,7 +81,7 @@ private Q_SLOTS:
         auto surface = std::make_unique<VideoSurface>();
         surface->resize(160, 120);
         surface->show();
-        MpvStream stream;
+        MpvStream stream(m_mpv);
         QVERIFY(stream.attachVideo(surface.get()));
         StreamRecorder rec(&stream);
         stream.play(media("long.flv"));
@@ -89,6 +90,9 @@ private Q_SLOTS:
         const double at = stream.time();
         QTRY_VERIFY_WITH_TIMEOUT(stream.time() > at + 1.0, kWait);
     }
+
+private:
+    runtime::MpvInstances m_mpv;
 };
 
 QTEST_MAIN(TestVideoSurface)

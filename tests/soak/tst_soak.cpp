@@ -4,7 +4,6 @@
 // (40 by default; the benchmark runs 1,000 and reads the "soak:" lines this prints).
 #include "badinput/PlayingWindow.h"
 #include "runtime/mpv/MallocArenas.h"
-#include "runtime/mpv/MpvTeardown.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,7 +99,7 @@ private Q_SLOTS:
             load(window, i);
             if (QTest::currentTestFailed()) return;
         }
-        runtime::waitForTeardowns();
+        window.world.mpvInstances.teardowns.waitAll();
         const Usage before = usage();
         const int end = kWarmUp + loads + loads % 2;
         for (int i = kWarmUp; i < end; ++i) {
@@ -108,7 +107,7 @@ private Q_SLOTS:
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("load %1 did not finish").arg(i)));
         }
-        runtime::waitForTeardowns();
+        window.world.mpvInstances.teardowns.waitAll();
         const Usage after = usage();
         std::printf("soak: rss before %lld after %lld\n", before.rssKb, after.rssKb);
         std::printf("soak: anonymous before %lld after %lld\n", before.anonKb, after.anonKb);

@@ -37,7 +37,7 @@ TestWorld::TestWorld(const QString& line) : commandLine(line) {
     component.sharedObjectFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/so");
     component.openUrl = [this](const QUrl& url) { openedUrls.append(url); };
-    component.createStream = [] { return std::make_unique<runtime::MpvStream>(); };
+    component.createStream = [this] { return std::make_unique<runtime::MpvStream>(mpvInstances); };
     movie::registerMediaPlayer(component);
     runtime::registerPlayerComponent(components, component);
 }

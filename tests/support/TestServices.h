@@ -7,6 +7,7 @@
 #include "platform/services/SystemServices.h"
 #include "player/Form1.h"
 #include "runtime/component/ComponentEnvironment.h"
+#include "runtime/mpv/MpvInstances.h"
 
 #include <QHash>
 #include <QList>
@@ -52,6 +53,8 @@ struct TestWorld {
 
     player::Form1Services services();
 
+    // First, so that it outlives every player the world makes.
+    runtime::MpvInstances mpvInstances;
     MemorySettings settings;
     ScriptedRandom random;
     platform::forms::FixedScreenMetrics screen{1024, 768};
