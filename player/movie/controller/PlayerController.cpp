@@ -1,13 +1,12 @@
 #include "player/movie/controller/PlayerController.h"
 
+#include "logging/LogCategories.h"
 #include "player/movie/core/ConfigReader.h"
 // Stage.h keeps a QPointer<QWidget>, which needs the whole class.
 #include <QWidget>
 
 #include "runtime/component/SharedObject.h"
 #include "runtime/component/Stage.h"
-
-#include <QDebug>
 
 namespace movie {
 
@@ -71,7 +70,7 @@ void PlayerController::start() {
 void PlayerController::handle(const QString& name, const QVariant& argument) {
     const std::optional<Request> request = requestNamed(name);
     if (!request) {
-        qWarning().noquote() << QStringLiteral("quorvel: unknown player request %1").arg(name);
+        qCWarning(quorvel::log::movie).noquote() << QStringLiteral("unknown player request %1").arg(name);
         return;
     }
     if (m_feed.isEmpty()) return;
