@@ -1,6 +1,7 @@
 // The main window as composed, its start-up from the command line and the setting, and shutdown.
 #include "platform/forms/Errors.h"
 #include "platform/forms/ExtenderControl.h"
+#include "platform/forms/PlayerProgId.h"
 #include "player/Form1.h"
 #include "support/TestServices.h"
 
@@ -160,7 +161,7 @@ private Q_SLOTS:
         TestWorld world(line);
         platform::forms::ControlFactories components;
         if (registered)
-            components.add(QStringLiteral("ShockwaveFlash.ShockwaveFlash"),
+            components.add(platform::forms::kPlayerProgId,
                            [](const QString&, auto&) -> std::unique_ptr<platform::forms::ExtenderControl> {
                                throw std::runtime_error("component failed");
                            });

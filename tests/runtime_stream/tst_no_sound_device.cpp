@@ -2,6 +2,7 @@
 // time advances, and the user is told once.
 #include "StreamRecorder.h"
 
+#include "runtime/mpv/MpvInstances.h"
 #include "runtime/mpv/MpvLocale.h"
 #include "runtime/stream/MpvStream.h"
 
@@ -43,7 +44,7 @@ private Q_SLOTS:
     void soundOnlyFilePlaysThroughSilently() {
         QTest::ignoreMessage(QtWarningMsg, kFallbackMessage);
         for (int player = 0; player < 2; ++player) {
-            MpvStream stream;
+            MpvStream stream(m_mpv);
             StreamRecorder rec(&stream);
             stream.play(media("audio_only.flv"));
             QTRY_VERIFY_WITH_TIMEOUT(stream.time() > 1.0, kWait);
@@ -51,10 +52,13 @@ private Q_SLOTS:
         }
         // Said once, not for every player.
         QTest::failOnWarning(QRegularExpression(QLatin1String(kFallbackMessage)));
-        MpvStream third;
+        MpvStream third(m_mpv);
         third.play(media("audio_only.flv"));
         QTRY_VERIFY_WITH_TIMEOUT(third.time() > 0.5, kWait);
     }
+
+private:
+    runtime::MpvInstances m_mpv;
 };
 
 QTEST_GUILESS_MAIN(TestNoSoundDevice)
