@@ -66,34 +66,34 @@ void PlayerAdaptor::setVolume(double volume) {
     // Stored as the control bar stores it; an unchanged volume is not sent, since the bar's
     // request reads a second 0 as a wish for sound back.
     const int wanted = int(std::lround(std::clamp(volume, 0.0, 1.0) * 100));
-    if (wanted != m_tracker.remote().volume()) request(QStringLiteral("volume"), wanted);
+    if (wanted != m_tracker.remote().volume()) request(movie::Request::Volume, wanted);
 }
 
 void PlayerAdaptor::Next() {
-    if (canGoNext()) request(QStringLiteral("next"));
+    if (canGoNext()) request(movie::Request::Next);
 }
 
 void PlayerAdaptor::Previous() {
-    if (canGoPrevious()) request(QStringLiteral("prev"));
+    if (canGoPrevious()) request(movie::Request::Prev);
 }
 
 void PlayerAdaptor::Pause() {
-    if (m_tracker.isPlaying()) request(QStringLiteral("playpause"));
+    if (m_tracker.isPlaying()) request(movie::Request::PlayPause);
 }
 
 void PlayerAdaptor::PlayPause() {
-    request(QStringLiteral("playpause"));
+    request(movie::Request::PlayPause);
 }
 
 void PlayerAdaptor::Play() {
-    if (!m_tracker.isPlaying()) request(QStringLiteral("playpause"));
+    if (!m_tracker.isPlaying()) request(movie::Request::PlayPause);
 }
 
 void PlayerAdaptor::Stop() {
     if (!canPlay()) return;
     // Marked first: the stop pauses at the start on its way, which is no state of its own here.
     m_tracker.markStopped();
-    request(QStringLiteral("stop"));
+    request(movie::Request::Stop);
 }
 
 void PlayerAdaptor::Seek(qlonglong offset) {
@@ -101,7 +101,7 @@ void PlayerAdaptor::Seek(qlonglong offset) {
     const double target = m_tracker.position() + double(offset) / kMicroseconds;
     // Past the end the next item plays, when there is one; before the start is the start.
     if (target > m_tracker.length() && canGoNext()) return Next();
-    request(QStringLiteral("scrub"), std::clamp(target, 0.0, m_tracker.length()));
+    request(movie::Request::Scrub, std::clamp(target, 0.0, m_tracker.length()));
 }
 
 void PlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong position) {
@@ -110,7 +110,7 @@ void PlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong positi
     if (trackId.path() != m_tracker.trackId() || seconds < 0 || seconds > m_tracker.length()) {
         return;
     }
-    request(QStringLiteral("scrub"), seconds);
+    request(movie::Request::Scrub, seconds);
 }
 
 void PlayerAdaptor::OpenUri(const QString& uri) {
@@ -123,8 +123,8 @@ void PlayerAdaptor::OpenUri(const QString& uri) {
     }
 }
 
-void PlayerAdaptor::request(const QString& name, const QVariant& argument) {
-    m_tracker.remote().request(name, argument);
+void PlayerAdaptor::request(movie::Request request, const QVariant& argument) {
+    m_tracker.remote().request(request, argument);
 }
 
 void PlayerAdaptor::refuse(QDBusError::ErrorType error, const QString& message) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mpris/MprisActions.h"
+#include "player/movie/core/Requests.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusError>
@@ -61,7 +62,7 @@ Q_SIGNALS:
     void Seeked(qlonglong position);
 
 private:
-    void request(const QString& name, const QVariant& argument = QVariant());
+    void request(movie::Request request, const QVariant& argument = QVariant());
     void refuse(QDBusError::ErrorType error, const QString& message);
 
     BusObject& m_object;

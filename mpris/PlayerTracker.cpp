@@ -87,7 +87,7 @@ void PlayerTracker::onItem() {
 }
 
 void PlayerTracker::onRequested(const QString& name, const QVariant& argument) {
-    if (name != QLatin1String("scrub")) return;
+    if (movie::requestNamed(name) != movie::Request::Scrub) return;
     // The model takes the position as asked, within the item.
     const double target = std::max(0.0, argument.toDouble());
     m_position = m_length > 0 ? std::min(target, m_length) : target;

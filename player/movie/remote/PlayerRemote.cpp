@@ -47,8 +47,8 @@ int PlayerRemote::volume() const {
     return m_player ? m_player->controller.volume() : 0;
 }
 
-void PlayerRemote::request(const QString& name, const QVariant& argument) {
-    if (m_player) Q_EMIT m_player->requests.request(name, argument);
+void PlayerRemote::request(Request request, const QVariant& argument) {
+    if (m_player) m_player->requests.send(request, argument);
 }
 
 }  // namespace movie

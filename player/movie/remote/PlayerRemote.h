@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/movie/core/Requests.h"
 #include "player/movie/feed/Feed.h"
 
 #include <QObject>
@@ -42,7 +43,7 @@ public:
     int currentItem() const;
     int volume() const;
     // Ignored without a player.
-    void request(const QString& name, const QVariant& argument = QVariant());
+    void request(Request request, const QVariant& argument = QVariant());
 
 Q_SIGNALS:
     void playerChanged();  // attached or detached
