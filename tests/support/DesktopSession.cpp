@@ -119,8 +119,14 @@ bool DesktopSession::startWayland(QString* error) {
     // Up once its shell has painted the background (the pointer starts in the middle).
     if (waitUntil(
             [&] { return screenshot().pixel(kScreenWidth / 4, kScreenHeight / 4) == kWaylandBackground; },
-            kStartTimeoutMs))
+            kStartTimeoutMs)) {
+        // Weston's X11 backend moves its pointer by the X pointer's steps from where it last saw it,
+        // which may be from before its screen was up. Pushed into the far corner and back, both
+        // pointers stop at the edges and agree from then on.
+        pointerTo(QPoint(kScreenWidth - 1, kScreenHeight - 1));
+        pointerTo(QPoint(0, 0));
         return true;
+    }
     *error =
         QStringLiteral("weston did not start: ") + QString::fromLocal8Bit(weston->readAllStandardError());
     return false;
