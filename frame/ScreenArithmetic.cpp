@@ -23,7 +23,9 @@ int screenPixels(float twips, float twipsPerPixel) {
     const std::int32_t whole = toLong(twips);
     const std::int32_t perPixel = toLong(twipsPerPixel);
     if (perPixel <= 0) throw std::domain_error("screen resolution is not positive");
-    return player::toInteger16(whole / perPixel);
+    // Whole pixels: the division truncates.
+    const std::int32_t pixels = whole / perPixel;
+    return player::toInteger16(pixels);
 }
 
 }  // namespace frame

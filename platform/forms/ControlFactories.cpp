@@ -7,7 +7,7 @@
 namespace platform::forms {
 
 void ControlFactories::add(const QString& progId, Factory factory) {
-    m_factories.insert(progId, std::move(factory));
+    m_factories.emplace(progId, std::move(factory));
 }
 
 std::unique_ptr<ExtenderControl> ControlFactories::create(const QString& progId, const QString& name,

@@ -18,7 +18,7 @@ namespace {
 // that way is shortened to its extension.
 QString linkName(const QByteArray& base) {
     constexpr qsizetype kNameMax = 255;
-    const QString mended = QString::fromUtf8(base);
+    QString mended = QString::fromUtf8(base);
     if (QFile::encodeName(mended).size() <= kNameMax) return mended;
     const QString suffix = mended.mid(mended.lastIndexOf(QLatin1Char('.')) + 1);
     if (mended.contains(QLatin1Char('.')) && suffix.size() <= 16) return QStringLiteral("dropped.") + suffix;
@@ -37,7 +37,7 @@ DroppedFileNames::DroppedFileNames() = default;
 DroppedFileNames::~DroppedFileNames() = default;
 
 QString DroppedFileNames::pathFor(const QByteArray& nativePath, QString* error) {
-    const QString name = QFile::decodeName(nativePath);
+    QString name = QFile::decodeName(nativePath);
     if (QFile::encodeName(name) == nativePath) return name;
     return linkTo(nativePath, error);
 }
@@ -59,7 +59,7 @@ QString DroppedFileNames::linkTo(const QByteArray& nativePath, QString* error) {
     while (base.size() > 1 && base.endsWith('/')) base.chop(1);
     base = base.mid(base.lastIndexOf('/') + 1);
     const QString folder = m_links->path() + QLatin1Char('/') + QString::number(++m_linkCount);
-    const QString link = folder + QLatin1Char('/') + linkName(base);
+    QString link = folder + QLatin1Char('/') + linkName(base);
     if (!QDir().mkdir(folder)) {
         if (error) *error = QStringLiteral("cannot create %1").arg(folder);
         return QString();

@@ -4,7 +4,7 @@
 
 namespace platform::forms {
 
-Timer::Timer(QString name) : m_handlerName(std::move(name) + QStringLiteral("_Timer")) {
+Timer::Timer(const QString& name) : m_handlerName(name + QStringLiteral("_Timer")) {
     QObject::connect(&m_timer, &QTimer::timeout, [this] { runHandler(m_handlerName, TimerEvent); });
 }
 

@@ -10,7 +10,7 @@ namespace platform::forms {
 // A form's timer: raises Timer every Interval milliseconds while Enabled.
 class Timer {
 public:
-    explicit Timer(QString name);
+    explicit Timer(const QString& name);
     void setInterval(int milliseconds);
     int Interval() const { return m_timer.interval(); }
     void setEnabled(bool enabled);

@@ -33,7 +33,7 @@ const RegistryTree& Registry::treeOf(HKEY root) {
 
 HKEY Registry::addHandle(Handle h) {
     while (m_handles.contains(m_nextHandle) || predefined(m_nextHandle) || m_nextHandle == 0) ++m_nextHandle;
-    m_handles.insert(m_nextHandle, std::move(h));
+    m_handles.emplace(m_nextHandle, std::move(h));
     return m_nextHandle++;
 }
 

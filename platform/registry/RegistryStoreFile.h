@@ -19,7 +19,7 @@ namespace platform {
 namespace registry_store {
 
 inline constexpr int kFormatVersion = 1;
-inline constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+inline constexpr qsizetype kMaxFileSize = qsizetype{16} * 1024 * 1024;
 inline constexpr quint32 kMaxKeys = 100000;
 inline constexpr quint32 kMaxValuesPerKey = 16384;
 inline constexpr quint32 kMaxPathBytes = 32767;

@@ -25,7 +25,7 @@ QStringList systemInfoCandidates() {
 
 QString findSystemInfoProgram() {
     for (const QString& name : systemInfoCandidates()) {
-        const QString found = QStandardPaths::findExecutable(name);
+        QString found = QStandardPaths::findExecutable(name);
         if (!found.isEmpty()) return found;
     }
     return {};

@@ -18,7 +18,7 @@ namespace {
 
 class Output {
 public:
-    explicit Output(QDir root) : m_root(std::move(root)) {}
+    explicit Output(const QDir& root) : m_root(root) {}
 
     void image(const QString& name, const QImage& picture, const char* format) {
         write(name, [&](QSaveFile& file) { return picture.save(&file, format); });

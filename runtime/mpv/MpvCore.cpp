@@ -149,7 +149,7 @@ MpvCore::~MpvCore() {
     m_mpv = nullptr;
 }
 
-void MpvCore::adopt(MpvInstance instance) {
+void MpvCore::adopt(const MpvInstance& instance) {
     m_mpv = instance.mpv;
     m_render = instance.render;
     m_error = instance.error;
@@ -247,7 +247,7 @@ QVariant MpvCore::value(const char* name) const {
     if (!m_mpv) return {};
     mpv_node node;
     if (mpv_get_property(m_mpv, name, MPV_FORMAT_NODE, &node) < 0) return {};
-    const QVariant result = nodeToVariant(&node);
+    QVariant result = nodeToVariant(&node);
     mpv_free_node_contents(&node);
     return result;
 }

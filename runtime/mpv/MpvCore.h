@@ -73,7 +73,7 @@ Q_SIGNALS:
     void frameDue();
 
 private:
-    void adopt(MpvInstance instance);
+    void adopt(const MpvInstance& instance);
     void drainEvents();
     void drainRenderUpdates();
     static void onWakeup(void* self);

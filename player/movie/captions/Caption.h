@@ -18,7 +18,7 @@ struct Caption {
 
 using CaptionList = QList<Caption>;
 
-inline constexpr qsizetype kCaptionsMaxBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kCaptionsMaxBytes = qsizetype{4} * 1024 * 1024;
 inline constexpr qsizetype kCaptionsMaxCount = 20000;
 
 struct CaptionsResult {

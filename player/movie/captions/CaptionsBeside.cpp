@@ -17,7 +17,7 @@ namespace {
 constexpr std::array<QStringView, 4> kExtensions = {u"srt", u"ttml", u"dfxp", u"xml"};
 constexpr QStringView kMaybeTimedText = u"xml";
 // The root element of any sensible document starts well within this.
-constexpr qint64 kSniffBytes = 64 * 1024;
+constexpr qint64 kSniffBytes = qint64{64} * 1024;
 
 QString localPath(const QString& media) {
     const QUrl url(media);

@@ -54,7 +54,7 @@ double parseTimeExpression(const QString& text, const TimeRates& rates) {
     }
     struct Metric {
         QStringView suffix;
-        double seconds;
+        double seconds = 0;
     };
     // "ms" before "m" and "s", so that the longest suffix wins.
     const Metric metrics[] = {{u"ms", 0.001},

@@ -19,7 +19,7 @@ void FeedBuilder::add(FeedItem item) {
 }
 
 QString FeedBuilder::resolve(const QString& location) const {
-    const QString trimmed = location.trimmed();
+    QString trimmed = location.trimmed();
     if (trimmed.isEmpty()) return QString();
     const QUrl reference(trimmed);
     // A one-letter scheme would be a drive letter, which is no scheme at all.

@@ -18,7 +18,7 @@ namespace movie {
 namespace {
 
 QUrl locationOf(const QString& file) {
-    const QUrl url(file);
+    QUrl url(file);
     // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
     if (url.scheme().size() > 1) return url;
     return QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());

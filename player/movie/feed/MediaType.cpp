@@ -21,7 +21,7 @@ QString mediaTypeOf(const QString& file, const QString& givenType) {
                                              mediatype::kJpg,  mediatype::kGif, mediatype::kPng,
                                              mediatype::kRtmp, mediatype::kSwf};
     const QString lastThree = file.right(3).toLower();
-    const QString firstFour = file.left(4);
+    QString firstFour = file.left(4);
     // A stream server's address plays only in the RTMP mode, whatever its stream is named ("clip.flv").
     if (firstFour == mediatype::kRtmp) return firstFour;
     for (const QStringView candidate : kTypes) {

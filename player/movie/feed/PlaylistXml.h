@@ -7,7 +7,7 @@
 namespace movie {
 
 // Bounds on what a playlist may make the movie read or keep.
-inline constexpr qsizetype kPlaylistMaxBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kPlaylistMaxBytes = qsizetype{4} * 1024 * 1024;
 inline constexpr int kPlaylistMaxDepth = 64;
 inline constexpr qsizetype kPlaylistMaxItems = 5000;
 

@@ -16,7 +16,7 @@ namespace movie {
 
 namespace {
 // Pictures are small; anything far larger is not one we show.
-constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxPictureBytes = qint64{16} * 1024 * 1024;
 constexpr int kMaxPictureSide = 8192;
 }  // namespace
 

@@ -62,11 +62,11 @@ void EqualizerView::paintEvent(QPaintEvent*) {
     if (m_shown.isEmpty()) return;
     QPainter painter(this);
     painter.setOpacity(0.5);
-    const double step = double(width()) / m_shown.size();
+    const double step = double(width()) / double(m_shown.size());
     for (qsizetype i = 0; i < m_shown.size(); ++i) {
         const double barHeight = m_shown.at(i) * height();
-        painter.fillRect(QRectF(i * step + 1, height() - barHeight, std::max(step - 2, 1.0), barHeight),
-                         m_color);
+        painter.fillRect(
+            QRectF(double(i) * step + 1, height() - barHeight, std::max(step - 2, 1.0), barHeight), m_color);
     }
 }
 
