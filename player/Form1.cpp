@@ -93,7 +93,7 @@ void Form1::Form_Unload(int&) {
 }
 
 void Form1::createPlayer() {
-    auto& control = form.AddControl(platform::forms::kPlayerProgId, QStringLiteral("flashplayer"));
+    auto& control = form.AddControl(platform::forms::kPlayerProgId, kPlayerControlName);
     control.ObjectEvent = [this](const platform::forms::EventInfo& event) { ctrl_FSCommand(event); };
     ctrl = &control;
 }

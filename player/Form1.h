@@ -8,9 +8,14 @@
 #include "platform/forms/PictureBox.h"
 #include "player/Form1Services.h"
 
+#include <QString>
+
 #include <functional>
 
 namespace player {
+
+// The run-time player control's name among the window's controls.
+inline const QString kPlayerControlName = QStringLiteral("flashplayer");
 
 // Quorvel's main window: its controls as composed, start-up and shutdown, and the loading of
 // a file into a fresh player control.

@@ -16,7 +16,7 @@ void Form1::GotADrop(const QString& flvfile) {
     // the movie receives exactly the path it was given.
     const QString url = QString(swffile).replace(QLatin1Char('\\'), QLatin1Char('/')) +
                         QStringLiteral("?file=") + platform::escapeQueryValue(currentflv);
-    form.RemoveControl(QStringLiteral("flashplayer"));
+    form.RemoveControl(kPlayerControlName);
     ctrl = nullptr;
     createPlayer();
     auto& player = playerControl();

@@ -250,7 +250,7 @@ private Q_SLOTS:
 
     void aLoadThatFailsDoesNotEndTheProcess() {
         // Without the player control GotADrop stops at removing it, and raises an error.
-        m_form->form.RemoveControl(QStringLiteral("flashplayer"));
+        m_form->form.RemoveControl(player::kPlayerControlName);
         m_form->ctrl = nullptr;
         const QString clip = testing::mediaPath(QStringLiteral("h264_aac.flv"));
         const auto data = dragOf(uriList({clip}));

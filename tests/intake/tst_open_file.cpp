@@ -64,7 +64,7 @@ private Q_SLOTS:
     }
 
     void aLoadThatFailsDoesNotEndTheProcess() {
-        m_form->form.RemoveControl(QStringLiteral("flashplayer"));
+        m_form->form.RemoveControl(player::kPlayerControlName);
         m_form->ctrl = nullptr;
         m_world->fileDialogs.answers = {QStringLiteral("/films/a.flv"), QStringLiteral("/films/b.flv")};
         m_form->OpenFile.performClick();

@@ -29,7 +29,6 @@ void PlayerController::wire() {
     for (MediaModel* model : m_models) {
         connect(model, &MediaModel::state, this, [this, model](PlayerState state) {
             if (model != m_model) return;
-            m_state = state;
             Q_EMIT m_updates.state(state);
         });
         connect(model, &MediaModel::time, this, [this, model](double elapsed, double remaining) {

@@ -42,7 +42,6 @@ public:
     int currentItem() const { return m_current; }
     int volume() const { return int(m_config.number(configkey::kVolume)); }
     bool isPlaying() const { return m_playing; }
-    PlayerState state() const { return m_state; }
     // The current item's sound level (see MediaModel::soundLevels).
     QList<double> soundLevels() const { return m_model ? m_model->soundLevels() : QList<double>(); }
 
@@ -71,7 +70,6 @@ private:
     ControllerHost m_host;
     MediaModel* m_model = nullptr;
     int m_current = 0;
-    PlayerState m_state = PlayerState::Paused;
     bool m_playing = false;
     int m_played = 0;
     int m_failedInRow = 0;
