@@ -57,8 +57,8 @@ private:
     enum class Phase { Idle, Opening, Started };
     enum class VideoTrack { Unknown, Present, Absent };
     // Values read without waiting, each play with ids of its own.
-    enum class Read { VideoTrack, Duration, Pause };
-    quint64 readId(Read what) const { return m_playId * 4 + quint64(what); }
+    enum class Read { VideoTrack, Duration, CacheState, Pause, Count };
+    quint64 readId(Read what) const { return m_playId * quint64(Read::Count) + quint64(what); }
 
     void resetPlayState();
     void notFoundLater(const QString& why);

@@ -22,6 +22,8 @@ const QString kBufferEmpty = QStringLiteral("NetStream.Buffer.Empty");
 const QString kBufferFlush = QStringLiteral("NetStream.Buffer.Flush");
 const QString kSeekNotify = QStringLiteral("NetStream.Seek.Notify");
 const QString kNotFound = QStringLiteral("NetStream.Play.StreamNotFound");
+// How far an RTMP stream's duration may lie beyond what has arrived and still be only that.
+constexpr double kLiveSlackSeconds = 0.1;
 
 }  // namespace
 
@@ -52,6 +54,9 @@ void MpvStream::onFileLoaded() {
     // this thread to draw.
     m_core->valueAsync(kVid, readId(Read::VideoTrack));
     m_core->valueAsync(kDuration, readId(Read::Duration));
+    // Read after the duration, so a live stream's cache has reached at least as far.
+    if (m_source.kind == StreamSource::Kind::Rtmp)
+        m_core->valueAsync(kDemuxerCacheState, readId(Read::CacheState));
 }
 
 void MpvStream::onValueRead(quint64 id, const QVariant& value) {
@@ -60,6 +65,13 @@ void MpvStream::onValueRead(quint64 id, const QVariant& value) {
         m_videoTrack = value.typeId() == QMetaType::LongLong ? VideoTrack::Present : VideoTrack::Absent;
     } else if (id == readId(Read::Duration)) {
         if (m_metadata.duration <= 0) m_metadata.duration = qMax(0.0, value.toDouble());
+        m_durationRead = m_source.kind != StreamSource::Kind::Rtmp;
+    } else if (id == readId(Read::CacheState)) {
+        // A live stream has no length: libmpv gives what has arrived so far as its duration.
+        const QVariantMap state = value.toMap();
+        if (!state.value(QLatin1String(kEofCachedKey)).toBool() &&
+            m_metadata.duration <= state.value(QLatin1String(kCacheEndKey)).toDouble() + kLiveSlackSeconds)
+            m_metadata.duration = 0;
         m_durationRead = true;
     } else if (id == readId(Read::Pause)) {
         // Still paused, and not by us: the end of the file. libmpv does not always say so through

@@ -52,7 +52,8 @@ bool NginxRtmpServer::startOnce() {
                                "pid %2/nginx.pid;\nerror_log %2/error.log info;\n"
                                "events { worker_connections 64; }\n"
                                "rtmp { server { listen 127.0.0.1:%3;\n"
-                               "  application vod { play %4; } } }\n")
+                               "  application vod { play %4; }\n"
+                               "  application live { live on; } } }\n")
                                .arg(QLatin1String(kModule), dir)
                                .arg(m_port)
                                .arg(m_mediaFolder);
@@ -94,7 +95,33 @@ QString NginxRtmpServer::application() const {
     return QStringLiteral("rtmp://127.0.0.1:%1/vod").arg(m_port);
 }
 
+QString NginxRtmpServer::publishLive(const QString& file, const QString& name) {
+    const QString address = QStringLiteral("rtmp://127.0.0.1:%1/live/%2").arg(m_port).arg(name);
+    m_publisher.start(
+        QStringLiteral("ffmpeg"),
+        {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+         QStringLiteral("-progress"), QStringLiteral("pipe:1"), QStringLiteral("-re"),
+         QStringLiteral("-stream_loop"), QStringLiteral("-1"), QStringLiteral("-i"), file,
+         QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-f"), QStringLiteral("flv"), address});
+    // ffmpeg reports its progress about once a second; two reports, and the stream is on the server.
+    int reports = 0;
+    const QDeadlineTimer deadline(kListenWaitMs);
+    while (reports < 2 && !deadline.hasExpired() && m_publisher.state() != QProcess::NotRunning) {
+        m_publisher.waitForReadyRead(200);
+        while (m_publisher.canReadLine())
+            if (m_publisher.readLine().startsWith("progress=")) ++reports;
+    }
+    if (reports >= 2) return address;
+    m_error = QStringLiteral("ffmpeg did not publish %1: %2")
+                  .arg(address, QString::fromLocal8Bit(m_publisher.readAllStandardError()));
+    return QString();
+}
+
 void NginxRtmpServer::kill() {
+    if (m_publisher.state() != QProcess::NotRunning) {
+        m_publisher.kill();
+        m_publisher.waitForFinished(10000);
+    }
     if (m_nginx.state() == QProcess::NotRunning) return;
     m_nginx.kill();
     m_nginx.waitForFinished(10000);

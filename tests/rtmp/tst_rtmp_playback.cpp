@@ -140,6 +140,32 @@ private Q_SLOTS:
         QCOMPARE(message->text(), QStringLiteral("Flux indisponible"));
     }
 
+    void liveStreamShowsElapsedTimeAndIsNotSought() {
+        const QString live =
+            m_server->publishLive(testing::mediaPath(QStringLiteral("long.flv")), QStringLiteral("cam"));
+        QVERIFY2(!live.isEmpty(), qPrintable(m_server->error()));
+        RunningPlayer running(live);
+        player::Form1& f = running.f;
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedShown(f) >= 3, kWait);
+        QCOMPARE(f.status.Caption(), kPlaying);
+        // No length of its own: the bar's length is the time played so far.
+        auto* bar = clip<movie::ControlbarView>(f, QStringLiteral("controlbar"));
+        QVERIFY(bar && bar->itemLength() <= elapsedShown(f) + 1);
+
+        // A release on the bar's first fifth would seek back in a file; live, the stream plays on.
+        auto* bck = clip<movie::FillClip>(f, QStringLiteral("bck"));
+        QVERIFY(bck);
+        const int before = elapsedShown(f);
+        const QPoint target(qRound(bar->barWidths() * 0.2), 5);
+        QTest::mousePress(bck, Qt::LeftButton, {}, target);
+        QTest::mouseRelease(bck, Qt::LeftButton, {}, target);
+        int lowest = before;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (lowest = std::min(lowest, elapsedShown(f))) >= 0 && elapsedShown(f) >= before + 2, kWait);
+        QVERIFY2(lowest >= before, qPrintable(QStringLiteral("%1 after %2").arg(lowest).arg(before)));
+        QCOMPARE(f.status.Caption(), kPlaying);
+    }
+
     void serverKilledMidStream() {
         RunningPlayer running(m_server->application() + QStringLiteral("/long.flv"));
         player::Form1& f = running.f;

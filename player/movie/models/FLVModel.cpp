@@ -40,7 +40,8 @@ void FLVModel::setItem(const FeedItem& item) {
 }
 
 std::optional<double> FLVModel::clamp(std::optional<double> position) const {
-    if (!position) return position;
+    // A live stream has nothing to seek in: it plays on from where it is.
+    if (!position || m_live) return std::nullopt;
     double p = *position;
     if (p < 1) p = 0;
     // Without a known duration there is no end to clamp to.
@@ -104,6 +105,7 @@ void FLVModel::newStream() {
     m_stream = m_host.createStream();
     m_loaded = 0;
     m_metaSeen = false;
+    m_live = false;
     m_stopFired = false;
     m_everPlayed = false;
     Q_EMIT load(0);
@@ -159,6 +161,7 @@ void FLVModel::stop() {
     m_keyframeTimes.clear();
     m_keyframePositions.clear();
     m_metaDuration = 0;
+    m_live = false;
     m_loaded = 0;
     m_stopFired = false;
     if (m_stream) m_stream->close();

@@ -75,6 +75,8 @@ private:
     double m_position = 0;
     double m_metaDuration = 0;
     bool m_metaSeen = false;
+    // A stream served live: its metadata gave no length.
+    bool m_live = false;
     QList<double> m_keyframeTimes;
     QList<double> m_keyframePositions;
     int m_loaded = 0;

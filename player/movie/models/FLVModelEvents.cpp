@@ -22,6 +22,7 @@ void FLVModel::onMetaData(const runtime::StreamMetadata& metadata) {
     if (m_metaSeen) return;
     m_metaSeen = true;
     if (metadata.duration > 1) m_metaDuration = metadata.duration;
+    m_live = m_mode == Mode::RTMP && metadata.duration <= 1;
     if (metadata.width > 10)
         Q_EMIT size(metadata.width, metadata.height);
     else
