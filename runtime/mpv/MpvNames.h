@@ -20,6 +20,7 @@ inline constexpr const char* kCachePauseWait = "cache-pause-wait";
 inline constexpr const char* kDemuxerReadaheadSecs = "demuxer-readahead-secs";
 inline constexpr const char* kDemuxer = "demuxer";
 inline constexpr const char* kDemuxerLavfOptions = "demuxer-lavf-o";
+inline constexpr const char* kStreamLavfOptions = "stream-lavf-o";
 inline constexpr const char* kIdle = "idle";
 inline constexpr const char* kOsdLevel = "osd-level";
 inline constexpr const char* kSubAuto = "sub-auto";
@@ -69,6 +70,7 @@ inline constexpr const char* kOptionNames[] = {kVo,
                                                kDemuxerReadaheadSecs,
                                                kDemuxer,
                                                kDemuxerLavfOptions,
+                                               kStreamLavfOptions,
                                                kIdle,
                                                kOsdLevel,
                                                kSubAuto,

@@ -33,6 +33,15 @@ QString allowedProtocols(const StreamSource& source) {
     return source.scheme + QLatin1Char(',') + kRtmpTransports.value(source.scheme);
 }
 
+// An RTMP server that stops sending, or never answers at all, ends the stream after this long
+// instead of holding it open; an HTTP stream keeps libmpv's own patience.
+constexpr auto kRtmpStallMicroseconds = "10000000";
+
+QVariantMap connectionOptions(const StreamSource& source) {
+    if (source.kind != StreamSource::Kind::Rtmp) return {};
+    return {{QStringLiteral("rw_timeout"), QLatin1String(kRtmpStallMicroseconds)}};
+}
+
 }  // namespace
 
 MpvStream::MpvStream(MpvInstances& instances, QObject* parent)
@@ -119,6 +128,7 @@ void MpvStream::play(const QString& url) {
     m_core->setValue(kVo, m_videoAttached ? kVoLibmpv : kVoNull);
     m_core->setValue(kDemuxerLavfOptions,
                      QVariantMap{{QStringLiteral("protocol_whitelist"), allowedProtocols(m_source)}});
+    m_core->setValue(kStreamLavfOptions, connectionOptions(m_source));
     m_core->setValue(kAf, m_levelMetering ? kLevelFilter : kNoFilter);
     m_pauseRequested = false;
     m_core->setValue(kPause, false);

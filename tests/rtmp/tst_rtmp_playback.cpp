@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -119,10 +120,16 @@ private Q_SLOTS:
         QTest::newRow("not on the server") << QStringLiteral("/absent.flv");
         QTest::newRow("application unknown") << QStringLiteral("/../nowhere/long.flv");
         QTest::newRow("nothing listening") << QStringLiteral("rtmp://127.0.0.1:1/vod/long.flv");
+        QTest::newRow("server never answers") << QStringLiteral("silent");
     }
     void unavailableStreamEndsTheItem() {
         QFETCH(QString, address);
         if (address.startsWith(QLatin1Char('/'))) address.prepend(m_server->application());
+        QTcpServer silent;  // the system takes the connection; nothing ever answers on it
+        if (address == QLatin1String("silent")) {
+            QVERIFY(silent.listen(QHostAddress::LocalHost));
+            address = QStringLiteral("rtmp://127.0.0.1:%1/vod/long.flv").arg(silent.serverPort());
+        }
         RunningPlayer running(address);
         player::Form1& f = running.f;
         // Started, then standing paused once the server has said no; a refusal can come within one
