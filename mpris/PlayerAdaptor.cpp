@@ -4,16 +4,13 @@
 #include "mpris/BusObject.h"
 #include "mpris/OpenUri.h"
 #include "mpris/PlayerTracker.h"
+#include "mpris/TrackMetadata.h"
 #include "player/movie/remote/PlayerRemote.h"
 
 #include <cmath>
 #include <exception>
 
 namespace mpris {
-
-namespace {
-constexpr double kMicroseconds = 1e6;
-}
 
 PlayerAdaptor::PlayerAdaptor(BusObject& object, PlayerTracker& tracker, const MprisActions& actions)
     : QDBusAbstractAdaptor(&object), m_object(object), m_tracker(tracker), m_actions(actions) {
@@ -33,7 +30,7 @@ double PlayerAdaptor::volume() const {
 }
 
 qlonglong PlayerAdaptor::position() const {
-    return qlonglong(m_tracker.position() * kMicroseconds);
+    return qlonglong(m_tracker.position() * kMicrosecondsPerSecond);
 }
 
 bool PlayerAdaptor::canGoNext() const {
@@ -98,7 +95,7 @@ void PlayerAdaptor::Stop() {
 
 void PlayerAdaptor::Seek(qlonglong offset) {
     if (!canSeek()) return;
-    const double target = m_tracker.position() + double(offset) / kMicroseconds;
+    const double target = m_tracker.position() + double(offset) / kMicrosecondsPerSecond;
     // Past the end the next item plays, when there is one; before the start is the start.
     if (target > m_tracker.length() && canGoNext()) return Next();
     request(movie::Request::Scrub, std::clamp(target, 0.0, m_tracker.length()));
@@ -106,7 +103,7 @@ void PlayerAdaptor::Seek(qlonglong offset) {
 
 void PlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong position) {
     if (!canSeek()) return;
-    const double seconds = double(position) / kMicroseconds;
+    const double seconds = double(position) / kMicrosecondsPerSecond;
     if (trackId.path() != m_tracker.trackId() || seconds < 0 || seconds > m_tracker.length()) {
         return;
     }

@@ -25,6 +25,10 @@ QString PlayerTracker::playbackStatus() const {
     return m_playing ? QStringLiteral("Playing") : QStringLiteral("Paused");
 }
 
+bool PlayerTracker::isPlaying() const {
+    return m_remote.hasPlayer() && !m_stopped && m_playing;
+}
+
 QString PlayerTracker::trackId() const {
     return canPlay() ? trackIdOf(m_player, m_remote.currentItem()) : QString();
 }
@@ -91,7 +95,7 @@ void PlayerTracker::onRequested(const QString& name, const QVariant& argument) {
     // The model takes the position as asked, within the item.
     const double target = std::max(0.0, argument.toDouble());
     m_position = m_length > 0 ? std::min(target, m_length) : target;
-    Q_EMIT seeked(qlonglong(m_position * 1e6));
+    Q_EMIT seeked(qlonglong(m_position * kMicrosecondsPerSecond));
 }
 
 void PlayerTracker::reportStatus() {

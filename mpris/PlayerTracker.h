@@ -25,7 +25,7 @@ public:
     double position() const { return m_position; }  // seconds
     double length() const { return m_length; }      // seconds; 0 when not known
     double volume() const;                          // 0 to 1
-    bool isPlaying() const { return playbackStatus() == QLatin1String("Playing"); }
+    bool isPlaying() const;
     bool canPlay() const;
     bool canSeek() const { return canPlay() && m_length > 0; }
     bool canGoNext() const;

@@ -36,7 +36,7 @@ QVariantMap metadataOf(const movie::FeedItem& item, const QString& trackId, doub
     const QString name = isAddress(item.file) ? QUrl(item.file).fileName() : QFileInfo(item.file).fileName();
     map.insert(QStringLiteral("xesam:title"), item.title.isEmpty() ? name : item.title);
     map.insert(QStringLiteral("xesam:url"), addressOf(item.file));
-    if (length > 0) map.insert(QStringLiteral("mpris:length"), qlonglong(length * 1e6));
+    if (length > 0) map.insert(QStringLiteral("mpris:length"), qlonglong(length * kMicrosecondsPerSecond));
     if (!item.image.isEmpty()) map.insert(QStringLiteral("mpris:artUrl"), addressOf(item.image));
     if (!item.author.isEmpty()) map.insert(QStringLiteral("xesam:artist"), QStringList{item.author});
     return map;

@@ -7,6 +7,9 @@
 
 namespace mpris {
 
+// The bus counts time in microseconds.
+inline constexpr double kMicrosecondsPerSecond = 1e6;
+
 // The track id of a feed's item; `player` tells apart the players that each load makes, so an
 // id taken before a load is stale after it.
 QString trackIdOf(quint64 player, int item);

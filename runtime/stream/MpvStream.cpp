@@ -7,7 +7,6 @@
 #include "runtime/stream/SoundLevels.h"
 #include "runtime/stream/VideoSurface.h"
 
-#include <QHash>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -17,21 +16,6 @@ namespace runtime {
 using namespace mpvname;
 
 namespace {
-
-// Formats that fetch other files (HLS or concat lists) may only reach what the file itself came
-// from, so a local file cannot make us go on the network, and an RTMP stream reaches nothing but
-// its own protocol and the transports under it.
-QString allowedProtocols(const StreamSource& source) {
-    if (source.kind == StreamSource::Kind::Local) return QStringLiteral("file");
-    if (source.kind == StreamSource::Kind::Http) return QStringLiteral("http,https,tcp,tls");
-    static const QHash<QString, QString> kRtmpTransports = {
-        {QStringLiteral("rtmp"), QStringLiteral("tcp")},
-        {QStringLiteral("rtmps"), QStringLiteral("tls,tcp")},
-        {QStringLiteral("rtmpt"), QStringLiteral("http,tcp")},
-        {QStringLiteral("rtmpts"), QStringLiteral("https,tls,tcp")},
-    };
-    return source.scheme + QLatin1Char(',') + kRtmpTransports.value(source.scheme);
-}
 
 // An RTMP server that stops sending, or never answers at all, ends the stream after this long
 // instead of holding it open; an HTTP stream keeps libmpv's own patience.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -46,10 +47,15 @@ StreamSource localFile(const QString& path) {
     return source;
 }
 
-bool isRtmpScheme(const QString& scheme) {
-    static const QStringList kSchemes = {QStringLiteral("rtmp"), QStringLiteral("rtmps"),
-                                         QStringLiteral("rtmpt"), QStringLiteral("rtmpts")};
-    return kSchemes.contains(scheme);
+// The RTMP schemes libmpv's own client plays, each with the transports under it.
+const QHash<QString, QString>& rtmpTransports() {
+    static const QHash<QString, QString> kTransports = {
+        {QStringLiteral("rtmp"), QStringLiteral("tcp")},
+        {QStringLiteral("rtmps"), QStringLiteral("tls,tcp")},
+        {QStringLiteral("rtmpt"), QStringLiteral("http,tcp")},
+        {QStringLiteral("rtmpts"), QStringLiteral("https,tls,tcp")},
+    };
+    return kTransports;
 }
 
 }  // namespace
@@ -60,7 +66,7 @@ StreamSource resolveStreamSource(const QString& url) {
     const bool hasScheme = match.hasMatch();
     const QString scheme = match.captured(1).toLower();
     const bool http = scheme == QLatin1String("http") || scheme == QLatin1String("https");
-    if (hasScheme && (http || isRtmpScheme(scheme))) {
+    if (hasScheme && (http || rtmpTransports().contains(scheme))) {
         const QUrl address(url);
         if (!address.isValid() || address.host().isEmpty())
             return refuse(QStringLiteral("%1: not a valid address").arg(url), NotFound::Unreachable);
@@ -74,6 +80,12 @@ StreamSource resolveStreamSource(const QString& url) {
     if (hasScheme && scheme == QLatin1String("file")) return localFile(QUrl(url).toLocalFile());
     if (hasScheme) return refuse(QStringLiteral("%1: unsupported address").arg(url), NotFound::Unreachable);
     return localFile(url);
+}
+
+QString allowedProtocols(const StreamSource& source) {
+    if (source.kind == StreamSource::Kind::Local) return QStringLiteral("file");
+    if (source.kind == StreamSource::Kind::Http) return QStringLiteral("http,https,tcp,tls");
+    return source.scheme + QLatin1Char(',') + rtmpTransports().value(source.scheme);
 }
 
 }  // namespace runtime

@@ -23,4 +23,9 @@ struct StreamSource {
 // own RTMP client plays; every other scheme is refused.
 StreamSource resolveStreamSource(const QString& url);
 
+// The protocols a source may reach, itself and whatever its format fetches (HLS or concat lists):
+// only what it came from, so a local file cannot make us go on the network, and an RTMP stream
+// reaches nothing but its own protocol and the transports under it.
+QString allowedProtocols(const StreamSource& source);
+
 }  // namespace runtime

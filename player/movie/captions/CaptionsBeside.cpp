@@ -1,6 +1,7 @@
 #include "player/movie/captions/CaptionsBeside.h"
 
 #include "player/movie/captions/TimedTextParser.h"
+#include "player/movie/feed/Location.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -19,13 +20,6 @@ constexpr QStringView kMaybeTimedText = u"xml";
 // The root element of any sensible document starts well within this.
 constexpr qint64 kSniffBytes = qint64{64} * 1024;
 
-QString localPath(const QString& media) {
-    const QUrl url(media);
-    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    if (url.scheme().size() <= 1) return media;
-    return url.isLocalFile() ? url.toLocalFile() : QString();
-}
-
 bool holdsTimedText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
@@ -35,9 +29,9 @@ bool holdsTimedText(const QString& path) {
 }  // namespace
 
 QString captionsBeside(const QString& media) {
-    const QString path = localPath(media);
-    if (path.isEmpty()) return QString();
-    const QFileInfo info(path);
+    const QUrl location = locationOf(media);
+    if (!location.isLocalFile()) return QString();
+    const QFileInfo info(location.toLocalFile());
     const QString base = info.completeBaseName();
     if (base.isEmpty() || !info.isFile()) return QString();
     // One pass over the folder finds every spelling of the extensions ("clip.SRT", "clip.Srt").

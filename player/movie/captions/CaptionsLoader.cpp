@@ -2,8 +2,8 @@
 
 #include "logging/LogCategories.h"
 #include "player/movie/captions/CaptionsReader.h"
+#include "player/movie/feed/Location.h"
 
-#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QTimer>
 
@@ -13,11 +13,7 @@ CaptionsLoader::CaptionsLoader(QNetworkAccessManager* network, QObject* parent)
     : QObject(parent), m_source(network ? network : new QNetworkAccessManager(this), this) {}
 
 void CaptionsLoader::load(const QString& location) {
-    const QUrl url(location);
-    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    const QUrl address =
-        url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
-    m_source.fetch(address, [this, location](const QByteArray& data, const QString& error) {
+    m_source.fetch(locationOf(location), [this, location](const QByteArray& data, const QString& error) {
         CaptionsResult result;
         if (error.isEmpty()) result = parseCaptions(data, location);
         const QString reason = error.isEmpty() ? result.error : error;

@@ -6,8 +6,10 @@
 namespace movie {
 namespace {
 
-const std::array<std::pair<Request, QString>, 10>& requestNames() {
-    static const std::array<std::pair<Request, QString>, 10> names{{
+using RequestNames = std::array<std::pair<Request, QString>, 10>;
+
+const RequestNames& requestNames() {
+    static const RequestNames names{{
         {Request::PlayPause, QStringLiteral("playpause")},
         {Request::Prev, QStringLiteral("prev")},
         {Request::Next, QStringLiteral("next")},

@@ -3,6 +3,7 @@
 #include "logging/LogCategories.h"
 #include "player/movie/captions/CaptionsBeside.h"
 #include "player/movie/feed/ContentStart.h"
+#include "player/movie/feed/Location.h"
 #include "player/movie/feed/MediaType.h"
 #include "player/movie/feed/PlaylistParser.h"
 #include "player/movie/feed/PlaylistXml.h"
@@ -16,13 +17,6 @@
 namespace movie {
 
 namespace {
-
-QUrl locationOf(const QString& file) {
-    QUrl url(file);
-    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    if (url.scheme().size() > 1) return url;
-    return QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
-}
 
 // The same playlist reached by another spelling (symbolic link, "./", "%41") compares equal.
 QUrl canonical(const QUrl& location) {

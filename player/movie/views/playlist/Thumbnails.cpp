@@ -1,10 +1,10 @@
 #include "player/movie/views/playlist/Thumbnails.h"
 
+#include "player/movie/feed/Location.h"
+
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QNetworkAccessManager>
-#include <QUrl>
 
 namespace movie {
 
@@ -24,11 +24,7 @@ void Thumbnails::next() {
     if (m_next >= m_locations.size()) return;
     const int index = m_next++;
     const QString location = m_locations.at(index);
-    const QUrl url(location);
-    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    const QUrl address =
-        url.scheme().size() > 1 ? url : QUrl::fromLocalFile(QFileInfo(location).absoluteFilePath());
-    m_source.fetch(address, [this, index](const QByteArray& data, const QString& error) {
+    m_source.fetch(locationOf(location), [this, index](const QByteArray& data, const QString& error) {
         if (error.isEmpty()) {
             const QImage image = decode(data, m_box);
             if (!image.isNull()) {
