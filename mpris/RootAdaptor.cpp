@@ -1,6 +1,7 @@
 #include "mpris/RootAdaptor.h"
 
 #include "mpris/SupportedMedia.h"
+#include "platform/desktop/DesktopEntry.h"
 
 #include <QMetaObject>
 
@@ -14,7 +15,8 @@ QString RootAdaptor::identity() const {
 }
 
 QString RootAdaptor::desktopEntry() const {
-    return QStringLiteral("quorvel");
+    // Panels take the name and icon from the installed entry of this ID.
+    return QLatin1String(platform::desktop_entry::kDesktopId);
 }
 
 QStringList RootAdaptor::supportedUriSchemes() const {

@@ -5,7 +5,12 @@
 
 namespace platform::desktop_entry {
 
-inline constexpr auto kFileName = "quorvel.desktop";
+// The desktop's name for Quorvel: the installed entry, its AppStream component and the media
+// players' interface all use it.
+inline constexpr auto kDesktopId = "org.quorvel.Quorvel";
+inline constexpr auto kFileName = "org.quorvel.Quorvel.desktop";
+// The name versions before the reverse-DNS one wrote their entry under.
+inline constexpr auto kFormerFileName = "quorvel.desktop";
 inline constexpr auto kMimeType = "video/x-flv";
 // Marks an entry as written by the association, so removing it never takes a hand-made one.
 inline constexpr auto kMarkerLine = "X-Quorvel-Association=true";

@@ -48,7 +48,11 @@ XdgDesktopAssociation XdgDesktopAssociation::forUser(const QString& programPath)
 }
 
 QString XdgDesktopAssociation::entryPath() const {
-    return m_dataHome + QStringLiteral("/applications/") + QLatin1String(desktop_entry::kFileName);
+    return entryPath(desktop_entry::kFileName);
+}
+
+QString XdgDesktopAssociation::entryPath(const char* fileName) const {
+    return m_dataHome + QStringLiteral("/applications/") + QLatin1String(fileName);
 }
 
 QString XdgDesktopAssociation::mimeAppsPath() const {
@@ -57,11 +61,14 @@ QString XdgDesktopAssociation::mimeAppsPath() const {
 
 bool XdgDesktopAssociation::install(QString* error) {
     if (!writeFileAtomically(entryPath(), desktop_entry::entryText(m_programPath), error)) return false;
-    const bool ok = editMimeApps(
+    // The default's line is replaced whole, so one an older version wrote goes with it.
+    bool ok = editMimeApps(
         [](const QByteArray& content) {
             return mimeapps::withDefault(content, desktop_entry::kMimeType, desktop_entry::kFileName);
         },
         error);
+    // An older version's entry left beside ours would list Quorvel twice in the menus.
+    if (!removeOwnEntry(entryPath(desktop_entry::kFormerFileName), error)) ok = false;
     refreshDatabase();
     return ok;
 }
@@ -69,17 +76,26 @@ bool XdgDesktopAssociation::install(QString* error) {
 bool XdgDesktopAssociation::remove(QString* error) {
     bool ok = editMimeApps(
         [](const QByteArray& content) {
-            return mimeapps::withoutDefault(content, desktop_entry::kMimeType, desktop_entry::kFileName);
+            const QByteArray withoutOurs =
+                mimeapps::withoutDefault(content, desktop_entry::kMimeType, desktop_entry::kFileName);
+            return mimeapps::withoutDefault(withoutOurs, desktop_entry::kMimeType,
+                                            desktop_entry::kFormerFileName);
         },
         error);
-    QFile entry(entryPath());
-    if (entry.open(QIODevice::ReadOnly)) {
-        const bool ours = entry.readAll().split('\n').contains(QByteArray(desktop_entry::kMarkerLine));
-        entry.close();
-        if (ours && !entry.remove()) ok = fail(error, QStringLiteral("cannot remove %1").arg(entryPath()));
+    for (const char* name : {desktop_entry::kFileName, desktop_entry::kFormerFileName}) {
+        if (!removeOwnEntry(entryPath(name), error)) ok = false;
     }
     refreshDatabase();
     return ok;
+}
+
+bool XdgDesktopAssociation::removeOwnEntry(const QString& path, QString* error) const {
+    QFile entry(path);
+    if (!entry.open(QIODevice::ReadOnly)) return true;
+    const bool ours = entry.readAll().split('\n').contains(QByteArray(desktop_entry::kMarkerLine));
+    entry.close();
+    if (ours && !entry.remove()) return fail(error, QStringLiteral("cannot remove %1").arg(path));
+    return true;
 }
 
 bool XdgDesktopAssociation::editMimeApps(const std::function<QByteArray(const QByteArray&)>& edit,

@@ -10,9 +10,10 @@
 namespace platform {
 
 // The association through the XDG desktop-entry and MIME-applications formats: a desktop entry in
-// <dataHome>/applications/quorvel.desktop and the user's default for video/x-flv in
-// <configHome>/mimeapps.list. Files are replaced atomically; a symlinked mimeapps.list is
-// edited at its target, a read-only one is left alone and the call fails.
+// <dataHome>/applications/ (named by its desktop ID, so it stands in for the installed one) and the
+// user's default for video/x-flv in <configHome>/mimeapps.list. Files are replaced atomically; a
+// symlinked mimeapps.list is edited at its target, a read-only one is left alone and the call
+// fails. What an older version wrote under its former entry name is taken over or back as well.
 class XdgDesktopAssociation : public DesktopAssociation {
 public:
     XdgDesktopAssociation(QString dataHome, QString configHome, QString programPath);
@@ -26,6 +27,9 @@ public:
     QString mimeAppsPath() const;
 
 private:
+    QString entryPath(const char* fileName) const;
+    // Removes the entry at path when the association wrote it; true when none of ours is left.
+    bool removeOwnEntry(const QString& path, QString* error) const;
     bool editMimeApps(const std::function<QByteArray(const QByteArray&)>& edit, QString* error) const;
     void refreshDatabase() const;
 

@@ -1,6 +1,6 @@
 # Run by `cmake --install`: writes the desktop entry naming the program where this install puts
 # it (the prefix is only known now), then registers it for its MIME type.
-# In: QUORVEL_DESKTOP_TEMPLATE, QUORVEL_BINDIR, QUORVEL_DATADIR.
+# In: QUORVEL_DESKTOP_TEMPLATE, QUORVEL_DESKTOP_ID, QUORVEL_BINDIR, QUORVEL_DATADIR.
 cmake_path(ABSOLUTE_PATH QUORVEL_BINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE bindir)
 set(program "${bindir}/quorvel")
 
@@ -16,8 +16,9 @@ string(REPLACE "\\" "\\\\" QUORVEL_EXEC "${exec}")
 
 cmake_path(ABSOLUTE_PATH QUORVEL_DATADIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE datadir)
 set(applications "$ENV{DESTDIR}${datadir}/applications")
-message(STATUS "Installing: ${applications}/quorvel.desktop")
-configure_file("${QUORVEL_DESKTOP_TEMPLATE}" "${applications}/quorvel.desktop" @ONLY)
+set(entry "${applications}/${QUORVEL_DESKTOP_ID}.desktop")
+message(STATUS "Installing: ${entry}")
+configure_file("${QUORVEL_DESKTOP_TEMPLATE}" "${entry}" @ONLY)
 
 # Without its cache the folder's entries are not offered for their MIME types. A staged install
 # (DESTDIR) leaves that to the package's own triggers.

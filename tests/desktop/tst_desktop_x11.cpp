@@ -162,7 +162,7 @@ private slots:
                            ->run(QStringLiteral("xdg-mime"),
                                  {QStringLiteral("query"), QStringLiteral("default"),
                                   QStringLiteral("video/x-flv")})
-                           .trimmed() == "quorvel.desktop";
+                           .trimmed() == "org.quorvel.Quorvel.desktop";
             },
             kWait));
         QProcess xdgOpen;

@@ -110,7 +110,7 @@ private Q_SLOTS:
         QTest::newRow("identity") << "Identity"
                                   << "string \"Quorvel\"";
         QTest::newRow("desktop entry") << "DesktopEntry"
-                                       << "string \"quorvel\"";
+                                       << "string \"org.quorvel.Quorvel\"";
         QTest::newRow("can quit") << "CanQuit"
                                   << "boolean true";
         QTest::newRow("can raise") << "CanRaise"

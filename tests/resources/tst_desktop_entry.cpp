@@ -1,6 +1,8 @@
 // The desktop entry as `cmake --install` writes it: it must start the program where that install
 // put it, with the chosen file, and be registered for Flash video, or the desktop will not offer
 // Quorvel for .flv files.
+#include "platform/desktop/DesktopEntry.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -51,7 +53,9 @@ private slots:
              QStringLiteral("desktop"), QStringLiteral("--prefix"), prefix});
         QVERIFY2(error.isEmpty(), qPrintable(error));
         const QString applications = prefix + QStringLiteral("/share/applications");
-        const QString entry = applications + QStringLiteral("/quorvel.desktop");
+        // Under the name the program's own association writes, so that one stands in for this one.
+        const QString entry =
+            applications + QLatin1Char('/') + QLatin1String(platform::desktop_entry::kFileName);
 
         QMap<QString, QString> keys;
         const QStringList lines = readFile(entry).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -73,7 +77,7 @@ private slots:
 
         // Registered for its type by the install itself.
         QVERIFY(readFile(applications + QStringLiteral("/mimeinfo.cache"))
-                    .contains(QStringLiteral("video/x-flv=quorvel.desktop;")));
+                    .contains(QStringLiteral("video/x-flv=org.quorvel.Quorvel.desktop;")));
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         QVERIFY2(!validator.isEmpty(),
                  "desktop-file-validate is missing (scripts/install-deps.sh installs it)");

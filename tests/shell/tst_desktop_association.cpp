@@ -131,17 +131,20 @@ private slots:
         QVERIFY(readFile(assoc.entryPath()).contains("MimeType=video/x-flv;"));
         if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
             QSKIP("xdg-mime is not installed");
-        // xdg-mime's own reading of the XDG files, whatever desktop the tests happen to run under.
+        // xdg-mime's own reading of the XDG files, whatever desktop the tests happen to run under
+        // and whatever the system offers for the type (an installed Quorvel among it).
         QProcess query;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
             env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("XDG_DATA_DIRS"), m_root + QStringLiteral("/system"));
+        env.insert(QStringLiteral("XDG_CONFIG_DIRS"), m_root + QStringLiteral("/system"));
         query.setProcessEnvironment(env);
         query.start(QStringLiteral("xdg-mime"),
                     {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("video/x-flv")});
         QVERIFY(query.waitForFinished(20000));
-        QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray("quorvel.desktop"));
+        QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray(desktop_entry::kFileName));
 
         QVERIFY2(assoc.remove(&error), qPrintable(error));
         QVERIFY(!QFile::exists(assoc.entryPath()));
@@ -161,27 +164,63 @@ private slots:
         QString error;
         QVERIFY2(assoc.install(&error), qPrintable(error));
         QByteArray expected = before;
-        expected.replace("video/x-flv = vlc.desktop\r", "video/x-flv=quorvel.desktop\r");
+        expected.replace("video/x-flv = vlc.desktop\r", "video/x-flv=org.quorvel.Quorvel.desktop\r");
         QCOMPARE(readFile(assoc.mimeAppsPath()), expected);
         // Unticking takes its line away and gives nothing back: vlc was the user's, not ours.
         QVERIFY2(assoc.remove(&error), qPrintable(error));
-        expected.replace("video/x-flv=quorvel.desktop\r\n", "");
+        expected.replace("video/x-flv=org.quorvel.Quorvel.desktop\r\n", "");
         QCOMPARE(readFile(assoc.mimeAppsPath()), expected);
     }
 
-    void removeKeepsWhatTheUserChangedSince() {
+    // Ticking or unticking over an entry and a default already there: what an older version wrote
+    // under its former entry name is taken over or back; what the user made stays.
+    void entriesAlreadyThere_data() {
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<QString>("entryName");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QByteArray>("listBefore");
+        QTest::addColumn<QByteArray>("listAfter");
+        QTest::addColumn<bool>("entryKept");
+        const QByteArray handMade = "[Desktop Entry]\nType=Application\nName=Mine\nExec=mine %f\n";
+        const QByteArray older =
+            "[Desktop Entry]\nType=Application\nName=Quorvel\nExec=/opt/q/quorvel %f\n"
+            "MimeType=video/x-flv;\nX-Quorvel-Association=true\n";
+        const QString current = QLatin1String(desktop_entry::kFileName);
+        QTest::newRow("unticked over a hand-made entry")
+            << false << current << handMade
+            << QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop;org.quorvel.Quorvel.desktop;\n")
+            << QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop;\n") << true;
+        QTest::newRow("unticked with another player the default")
+            << false << current << handMade << QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop\n")
+            << QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop\n") << true;
+        QTest::newRow("unticked over an older version's association")
+            << false << "quorvel.desktop" << older
+            << QByteArray("[Default Applications]\nvideo/x-flv=quorvel.desktop\n")
+            << QByteArray("[Default Applications]\n") << false;
+        QTest::newRow("ticked over an older version's association")
+            << true << "quorvel.desktop" << older
+            << QByteArray("[Default Applications]\nvideo/x-flv=quorvel.desktop\n")
+            << QByteArray("[Default Applications]\nvideo/x-flv=org.quorvel.Quorvel.desktop\n") << false;
+        QTest::newRow("ticked beside a hand-made entry of the older name")
+            << true << "quorvel.desktop" << handMade << QByteArray()
+            << QByteArray("[Default Applications]\nvideo/x-flv=org.quorvel.Quorvel.desktop\n") << true;
+    }
+    void entriesAlreadyThere() {
+        QFETCH(bool, tick);
+        QFETCH(QString, entryName);
+        QFETCH(QByteArray, entry);
+        QFETCH(QByteArray, listBefore);
+        QFETCH(QByteArray, listAfter);
+        QFETCH(bool, entryKept);
         auto assoc = association(QStringLiteral("/usr/bin/quorvel"));
-        writeFile(assoc.entryPath(), "[Desktop Entry]\nType=Application\nName=Mine\nExec=mine %f\n");
-        writeFile(assoc.mimeAppsPath(), "[Default Applications]\nvideo/x-flv=mpv.desktop;quorvel.desktop;\n");
+        const QString entryPath = m_data + QStringLiteral("/applications/") + entryName;
+        writeFile(entryPath, entry);
+        writeFile(assoc.mimeAppsPath(), listBefore);
         QString error;
-        QVERIFY2(assoc.remove(&error), qPrintable(error));
-        QCOMPARE(readFile(assoc.mimeAppsPath()),
-                 QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop;\n"));
-        QVERIFY(QFile::exists(assoc.entryPath()));  // a hand-made entry of that name is not ours
-        writeFile(assoc.mimeAppsPath(), "[Default Applications]\nvideo/x-flv=mpv.desktop\n");
-        QVERIFY(assoc.remove(&error));
-        QCOMPARE(readFile(assoc.mimeAppsPath()),
-                 QByteArray("[Default Applications]\nvideo/x-flv=mpv.desktop\n"));
+        QVERIFY2(tick ? assoc.install(&error) : assoc.remove(&error), qPrintable(error));
+        QCOMPARE(readFile(assoc.mimeAppsPath()), listAfter);
+        QCOMPARE(QFile::exists(entryPath), entryKept);
+        QCOMPARE(readFile(assoc.entryPath()).contains(desktop_entry::kMarkerLine), tick);
     }
 
     void sectionIsAddedOrExtended_data() {
@@ -220,7 +259,8 @@ private slots:
         QVERIFY(QFileInfo(assoc.mimeAppsPath()).isSymLink());
         QCOMPARE(
             readFile(target),
-            QByteArray("[Default Applications]\ntext/plain=gedit.desktop\nvideo/x-flv=quorvel.desktop\n"));
+            QByteArray("[Default "
+                       "Applications]\ntext/plain=gedit.desktop\nvideo/x-flv=org.quorvel.Quorvel.desktop\n"));
         QVERIFY2(assoc.remove(&error), qPrintable(error));
         QVERIFY(QFileInfo(assoc.mimeAppsPath()).isSymLink());
         QCOMPARE(readFile(target), QByteArray("[Default Applications]\ntext/plain=gedit.desktop\n"));
