@@ -8,7 +8,7 @@ packages=(
   ffmpeg mpv
   xvfb xauth x11-utils imagemagick xdotool
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35
-  xdg-utils file desktop-file-utils shared-mime-info
+  xdg-utils file desktop-file-utils shared-mime-info appstream
   clang clang-tidy clang-format libclang-rt-14-dev libbenchmark-dev
   openbox weston qt6-wayland xwayland pulseaudio pulseaudio-utils sox
   nginx-light libnginx-mod-rtmp

@@ -9,7 +9,8 @@
 namespace skingen {
 
 QString iconLettering(int size) {
-    return size >= 48 ? QStringLiteral("Quorvel") : QStringLiteral("Qv");
+    if (size >= 48) return QStringLiteral("Quorvel");
+    return size >= 32 ? QStringLiteral("Qv") : QStringLiteral("Q");
 }
 
 QImage programIcon(int size) {

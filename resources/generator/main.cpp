@@ -1,5 +1,6 @@
 // Draws the skin, cursors, icons and donation picture that the program embeds.
-// Usage: quorvel-skingen OUTDIR   (run under QT_QPA_PLATFORM=offscreen at build time)
+// Usage: quorvel-skingen OUTDIR SIZE...   (run under QT_QPA_PLATFORM=offscreen at build time)
+// SIZE: each size of the program icon the desktop's icon theme gets.
 #include "resources/generator/Cursors.h"
 #include "resources/generator/DonateButton.h"
 #include "resources/generator/GifWriter.h"
@@ -50,8 +51,8 @@ private:
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s OUTDIR SIZE...\n", argv[0]);
         return 2;
     }
     using namespace skingen;
@@ -76,7 +77,13 @@ int main(int argc, char** argv) {
     out.bytes(QStringLiteral("skin/donate.gif"), encodeGif(quantize(donateButton(), 64)));
 
     out.image(QStringLiteral("ICON/30001.png"), quantize(programIcon(32), 256).toImage(), "PNG");
-    for (int size : {48, 64, 128, 256})
+    for (int i = 2; i < argc; ++i) {
+        const int size = QByteArray(argv[i]).toInt();
+        if (size <= 0) {
+            std::fprintf(stderr, "quorvel-skingen: %s is not an icon size\n", argv[i]);
+            return 2;
+        }
         out.image(QStringLiteral("ICON/hicolor/%1.png").arg(size), programIcon(size), "PNG");
+    }
     return out.ok() ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-// The desktop entry as `cmake --install` writes it: it must start the program where that install
-// put it, with the chosen file, and be registered for Flash video, or the desktop will not offer
-// Quorvel for .flv files.
+// The desktop entry and AppStream metadata as `cmake --install` writes them: the entry must start
+// the program where that install put it, with the chosen file, and be registered for Flash video,
+// or the desktop will not offer Quorvel for .flv files; software centres find it by its ID.
 #include "platform/desktop/DesktopEntry.h"
 
 #include <QDir>
@@ -83,6 +83,19 @@ private slots:
                  "desktop-file-validate is missing (scripts/install-deps.sh installs it)");
         const QString invalid = run(validator, {entry});
         QVERIFY2(invalid.isEmpty(), qPrintable(invalid));
+
+        // The software centres' description of the same application, under the same ID.
+        const QString id = QLatin1String(platform::desktop_entry::kDesktopId);
+        const QString metainfo = prefix + QStringLiteral("/share/metainfo/%1.metainfo.xml").arg(id);
+        const QString component = readFile(metainfo);
+        QVERIFY(component.contains(QStringLiteral("<id>%1</id>").arg(id)));
+        QVERIFY(component.contains(QStringLiteral("<launchable type=\"desktop-id\">%1</launchable>")
+                                       .arg(QLatin1String(platform::desktop_entry::kFileName))));
+        const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+        QVERIFY2(!appstream.isEmpty(), "appstreamcli is missing (scripts/install-deps.sh installs it)");
+        const QString refused = run(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                                QStringLiteral("--strict"), metainfo});
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
     }
 };
 
