@@ -90,8 +90,8 @@ void PlayerTracker::onItem() {
     reportTrack();
 }
 
-void PlayerTracker::onRequested(const QString& name, const QVariant& argument) {
-    if (movie::requestNamed(name) != movie::Request::Scrub) return;
+void PlayerTracker::onRequested(movie::Request request, const QVariant& argument) {
+    if (request != movie::Request::Scrub) return;
     // The model takes the position as asked, within the item.
     const double target = std::max(0.0, argument.toDouble());
     m_position = m_length > 0 ? std::min(target, m_length) : target;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/movie/core/Requests.h"
+
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -44,7 +46,7 @@ private:
     void onNotified(const QString& command);
     void onTime(double elapsed, double remaining);
     void onItem();
-    void onRequested(const QString& name, const QVariant& argument);
+    void onRequested(movie::Request request, const QVariant& argument);
     void reportStatus();
     void reportTrack();
 

@@ -13,6 +13,7 @@
 #include "player/movie/views/EqualizerView.h"
 #include "player/movie/views/InputView.h"
 #include "player/movie/views/PlaylistView.h"
+#include "player/movie/views/playlist/PlaylistArea.h"
 #include "runtime/component/ComponentEnvironment.h"
 
 #include <QLabel>
@@ -63,13 +64,11 @@ void MediaPlayer::makeModels() {
 
 void MediaPlayer::makeViews(const ViewContext& context) {
     const Config& c = m_config;
-    const double height = c.number(configkey::kHeight);
-    const double width = c.number(configkey::kWidth);
     QWidget* display = playerClip(QStringLiteral("display"));
     m_views.push_back(std::make_unique<DisplayView>(context, display));
     (new ControlbarView(context, m_player))->show();
-    if (c.number(configkey::kDisplayHeight) < height - 40 || c.number(configkey::kDisplayWidth) < width - 20)
-        new PlaylistView(context, m_player);  // shown where it has room
+    if (hasPlaylistRoom(c))
+        new PlaylistView(context, m_player);
     else
         hiddenClip(QStringLiteral("playlist"));
     if (c.isTrue(configkey::kUseKeys)) m_views.push_back(std::make_unique<InputView>(context));

@@ -21,7 +21,7 @@
 
 class ViewWorld {
 public:
-    using Request = QPair<QString, QVariant>;
+    using Request = QPair<movie::Request, QVariant>;
 
     explicit ViewWorld(int width = 320, int height = 260) {
         m_root.resize(width, height);
@@ -34,8 +34,8 @@ public:
         }
         setHostConfig(width, height);
         QObject::connect(&m_requests, &movie::ViewRequests::request, &m_root,
-                         [this](const QString& name, const QVariant& argument) {
-                             sent.append({name, argument});
+                         [this](movie::Request request, const QVariant& argument) {
+                             sent.append({request, argument});
                          });
     }
 

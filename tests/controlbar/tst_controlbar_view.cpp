@@ -151,7 +151,7 @@ private Q_SLOTS:
         QTest::mousePress(bck, Qt::LeftButton, {}, QPoint(82, 10));
         QTest::mouseRelease(bck, Qt::LeftButton, {}, QPoint(82, 10));
         QCOMPARE(world.sent.size(), 1);
-        QCOMPARE(world.sent.last().first, QStringLiteral("scrub"));
+        QCOMPARE(world.sent.last().first, movie::Request::Scrub);
         QCOMPARE(world.sent.last().second.toDouble(), 100.0);
 
         // While held, the knob follows the pointer at each frame.
@@ -167,7 +167,7 @@ private Q_SLOTS:
         // Released outside, to the left: the start.
         QTest::mousePress(bck, Qt::LeftButton, {}, QPoint(20, 10));
         QTest::mouseRelease(bck, Qt::LeftButton, {}, QPoint(-80, 10));
-        QCOMPARE(world.sent.last(), ViewWorld::Request(QStringLiteral("scrub"), 0.0));
+        QCOMPARE(world.sent.last(), ViewWorld::Request(movie::Request::Scrub, 0.0));
         QCOMPARE(world.sent.size(), 3);
 
         // A pointer beyond the loaded part does not drag the knob there.
@@ -194,7 +194,7 @@ private Q_SLOTS:
         for (const auto& [x, volume] : cases) {
             QTest::mousePress(vol, Qt::LeftButton, {}, QPoint(20, 10));
             QTest::mouseRelease(vol, Qt::LeftButton, {}, QPoint(x, 10));
-            QCOMPARE(world.sent.last(), ViewWorld::Request(QStringLiteral("volume"), volume));
+            QCOMPARE(world.sent.last(), ViewWorld::Request(movie::Request::Volume, volume));
         }
         QCOMPARE(world.sent.size(), cases.size());
 
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QTest::mouseMove(vol, QPoint(27, 10));
         QTRY_COMPARE_WITH_TIMEOUT(part(vol, "msk")->width(), 15, 20000);
         QTest::mouseRelease(vol, Qt::LeftButton, {}, QPoint(27, 10));
-        QCOMPARE(world.sent.last(), ViewWorld::Request(QStringLiteral("volume"), 75));
+        QCOMPARE(world.sent.last(), ViewWorld::Request(movie::Request::Volume, 75));
     }
 
     void buttonPresses() {
@@ -214,11 +214,11 @@ private Q_SLOTS:
         auto* bar = new ControlbarView(world.context(), &world.root());
         world.root().show();
         QVERIFY(QTest::qWaitForWindowExposed(&world.root()));
-        const QList<QPair<const char*, QString>> buttons = {{"playpause", "playpause"},
-                                                            {"prev", "prev"},
-                                                            {"next", "next"},
-                                                            {"fs", "fullscreen"},
-                                                            {"cc", "captions"}};
+        const QList<QPair<const char*, movie::Request>> buttons = {{"playpause", movie::Request::PlayPause},
+                                                                   {"prev", movie::Request::Prev},
+                                                                   {"next", movie::Request::Next},
+                                                                   {"fs", movie::Request::FullScreen},
+                                                                   {"cc", movie::Request::Captions}};
         for (const auto& [name, request] : buttons) {
             QTest::mouseClick(part(bar, name), Qt::LeftButton, {}, QPoint(8, 10));
             QCOMPARE(world.sent.last().first, request);

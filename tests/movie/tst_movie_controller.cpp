@@ -150,21 +150,21 @@ private Q_SLOTS:
         World w(feedOf(1));
         w.controller.start();
         w.video.log.clear();
-        emit w.requests.request("playpause");
-        emit w.requests.request("scrub", 12);
-        emit w.requests.request("playpause");
-        emit w.requests.request("scrub", 30);
-        emit w.requests.request("stop");
+        emit w.requests.request(movie::Request::PlayPause);
+        emit w.requests.request(movie::Request::Scrub, 12);
+        emit w.requests.request(movie::Request::PlayPause);
+        emit w.requests.request(movie::Request::Scrub, 30);
+        emit w.requests.request(movie::Request::Stop);
         QCOMPARE(w.video.log,
                  (QStringList{"start -", "start 12", "pause -", "pause 30", "pause 0", "stop", "item f0"}));
     }
 
-    void misspeltRequestIsReportedAndDoesNothing() {
+    void unknownRequestIsReportedAndDoesNothing() {
         World w(feedOf(1));
         w.controller.start();
         w.video.log.clear();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown player request plaipause"));
-        emit w.requests.request("plaipause");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown player request 42"));
+        emit w.requests.request(movie::Request(42));
         QVERIFY(w.video.log.isEmpty());
     }
 
@@ -234,11 +234,11 @@ private Q_SLOTS:
         World w(feedOf(1));
         w.controller.start();
         QSignalSpy volume(&w.updates, &movie::ViewUpdates::volume);
-        emit w.requests.request("volume", 140);
+        emit w.requests.request(movie::Request::Volume, 140);
         QCOMPARE(w.video.volume, 100);
-        emit w.requests.request("volume", -5);
+        emit w.requests.request(movie::Request::Volume, -5);
         QCOMPARE(w.video.volume, 0);
-        emit w.requests.request("volume", 0);
+        emit w.requests.request(movie::Request::Volume, 0);
         QCOMPARE(w.video.volume, 80);
         QCOMPARE(volume.last().at(0).toInt(), 80);
         runtime::SharedObject reread(QDir::tempPath() + QStringLiteral("/so.json"));
@@ -248,8 +248,8 @@ private Q_SLOTS:
     void captionsToggleIsStored() {
         World w(feedOf(1));
         QSignalSpy captions(&w.updates, &movie::ViewUpdates::captionsChanged);
-        emit w.requests.request("captions");
-        emit w.requests.request("captions");
+        emit w.requests.request(movie::Request::Captions);
+        emit w.requests.request(movie::Request::Captions);
         QCOMPARE(captions.size(), 2);
         QCOMPARE(captions.at(0).at(0).toBool(), false);
         QCOMPARE(captions.at(1).at(0).toBool(), true);
@@ -260,7 +260,7 @@ private Q_SLOTS:
         World w(feedOf(1), {{"usefullscreen", "false"},
                             {"fsbuttonlink", "https://example.org/big"},
                             {"linktarget", "_blank"}});
-        emit w.requests.request("fullscreen");
+        emit w.requests.request(movie::Request::FullScreen);
         QCOMPARE(w.links, QStringList{"https://example.org/big _blank"});
         QCOMPARE(w.stage.displayState(), runtime::DisplayState::Normal);
     }

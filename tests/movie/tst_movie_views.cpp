@@ -43,6 +43,10 @@ struct Views {
     runtime::Stage stage;
 };
 
+QVariant request(movie::Request request) {
+    return QVariant::fromValue(request);
+}
+
 QList<QVariantList> requestsOf(const QSignalSpy& spy) {
     QList<QVariantList> out;
     for (const auto& args : spy) out << args;
@@ -94,7 +98,7 @@ private Q_SLOTS:
         QSignalSpy requests(&v.requests, &movie::ViewRequests::request);
         QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests.first().at(0).toString(), QStringLiteral("playpause"));
+        QCOMPARE(requests.first().at(0).value<movie::Request>(), movie::Request::PlayPause);
         auto* play = display->findChild<QLabel*>(QStringLiteral("playicon"));
         auto* activity = display->findChild<QLabel*>(QStringLiteral("activity"));
         emit v.updates.state(movie::PlayerState::Paused);
@@ -137,7 +141,7 @@ private Q_SLOTS:
         emit v.updates.state(movie::PlayerState::Paused);
         QVERIFY(!display->findChild<QLabel*>(QStringLiteral("playicon"))->isVisible());
         QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{QStringLiteral("getlink"), 2}}));
+        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{request(movie::Request::GetLink), 2}}));
     }
 
     void keyboardOneItem() {
@@ -147,17 +151,17 @@ private Q_SLOTS:
         emit v.updates.time(12, 48);
         emit v.updates.volume(5);
         for (int key : {32, 37, 39, 38, 40}) v.stage.keyPressed(key);
-        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{QStringLiteral("playpause"), QVariant()},
-                                                            {QStringLiteral("scrub"), 7.0},
-                                                            {QStringLiteral("scrub"), 17.0},
-                                                            {QStringLiteral("volume"), 15},
-                                                            {QStringLiteral("volume"), -5}}));
+        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{request(movie::Request::PlayPause), QVariant()},
+                                                            {request(movie::Request::Scrub), 7.0},
+                                                            {request(movie::Request::Scrub), 17.0},
+                                                            {request(movie::Request::Volume), 15},
+                                                            {request(movie::Request::Volume), -5}}));
         emit v.updates.time(3, 57);
         emit v.updates.volume(0);
         requests.clear();
         v.stage.keyPressed(37);
         v.stage.keyPressed(40);  // already silent: nothing
-        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{QStringLiteral("scrub"), 0.0}}));
+        QCOMPARE(requestsOf(requests), (QList<QVariantList>{{request(movie::Request::Scrub), 0.0}}));
     }
 
     void keyboardPlaylist() {
@@ -166,8 +170,8 @@ private Q_SLOTS:
         QSignalSpy requests(&v.requests, &movie::ViewRequests::request);
         v.stage.keyPressed(37);
         v.stage.keyPressed(39);
-        QCOMPARE(requests.at(0).at(0).toString(), QStringLiteral("prev"));
-        QCOMPARE(requests.at(1).at(0).toString(), QStringLiteral("next"));
+        QCOMPARE(requests.at(0).at(0).value<movie::Request>(), movie::Request::Prev);
+        QCOMPARE(requests.at(1).at(0).value<movie::Request>(), movie::Request::Next);
     }
 
     void callbackReportsStartAndEnd() {

@@ -55,7 +55,7 @@ private Q_SLOTS:
         auto* playlist = new PlaylistView(world.context(), &world.root());
         showWorld(world);
         QTest::mouseClick(playlist, Qt::LeftButton, {}, playlist->rowRect(2).center());
-        QCOMPARE(world.sent, QList<ViewWorld::Request>({{QStringLiteral("item"), 2}}));
+        QCOMPARE(world.sent, QList<ViewWorld::Request>({{movie::Request::Item, 2}}));
 
         // Pressed on one item and released on another: no choice made.
         QTest::mousePress(playlist, Qt::LeftButton, {}, playlist->rowRect(1).center());
@@ -96,7 +96,7 @@ private Q_SLOTS:
         const QPoint at(50, playlist->height() / 2);
         const int expected = playlist->rowAt(at);
         QTest::mouseClick(playlist, Qt::LeftButton, {}, at);
-        QCOMPARE(world.sent.last(), ViewWorld::Request(QStringLiteral("item"), expected));
+        QCOMPARE(world.sent.last(), ViewWorld::Request(movie::Request::Item, expected));
         QVERIFY(expected > 3);
     }
 

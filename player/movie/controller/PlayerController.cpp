@@ -66,55 +66,52 @@ void PlayerController::start() {
         sendStart(item.start);
 }
 
-void PlayerController::handle(const QString& name, const QVariant& argument) {
-    const std::optional<Request> request = requestNamed(name);
-    if (!request) {
-        qCWarning(quorvel::log::movie).noquote() << QStringLiteral("unknown player request %1").arg(name);
-        return;
-    }
+void PlayerController::handle(Request request, const QVariant& argument) {
     if (m_feed.isEmpty()) return;
-    switch (*request) {
+    switch (request) {
         case Request::PlayPause:
             if (m_playing)
                 sendPause(std::nullopt);
             else
                 sendStart(std::nullopt);
-            break;
+            return;
         case Request::Scrub:
             if (m_playing)
                 sendStart(argument.toDouble());
             else
                 sendPause(argument.toDouble());
-            break;
+            return;
         case Request::Stop:
             sendPause(0);
             if (m_model) m_model->stop();
             setItem(m_current);
-            break;
+            return;
         case Request::Prev:
             playItem(m_current == 0 ? int(m_feed.size()) - 1 : m_current - 1);
-            break;
+            return;
         case Request::Next:
             playItem(following(m_current));
-            break;
+            return;
         case Request::Item: {
             const int index = argument.toInt();
             if (index >= 0 && index < m_feed.size()) playItem(index);
-            break;
+            return;
         }
         case Request::Volume:
             setVolume(argument.toInt());
-            break;
+            return;
         case Request::FullScreen:
             toggleFullScreen();
-            break;
+            return;
         case Request::Captions:
             toggleCaptions();
-            break;
+            return;
         case Request::GetLink:
             openLink(argument.isValid() ? argument.toInt() : m_current);
-            break;
+            return;
     }
+    // A request value made from a number that names none.
+    qCWarning(quorvel::log::movie, "unknown player request %d", int(request));
 }
 
 MediaModel* PlayerController::modelFor(int index) const {

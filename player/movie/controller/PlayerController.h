@@ -37,7 +37,7 @@ public:
 
     // Sends the first item and the volume to the models, then starts or stands paused at 0.
     void start();
-    void handle(const QString& name, const QVariant& argument = QVariant());
+    void handle(Request request, const QVariant& argument = QVariant());
 
     int currentItem() const { return m_current; }
     int volume() const { return int(m_config.number(configkey::kVolume)); }

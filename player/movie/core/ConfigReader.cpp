@@ -1,5 +1,7 @@
 #include "player/movie/core/ConfigReader.h"
 
+#include "player/movie/core/ControlbarHeight.h"
+
 #include <QSet>
 
 namespace movie {
@@ -60,11 +62,12 @@ Config readConfig(const QList<QPair<QString, QString>>& rootVariables, int stage
 void deriveDisplaySize(Config& config) {
     const double height = config.number(configkey::kHeight);
     if (!config.has(configkey::kDisplayHeight))
-        config.set(configkey::kDisplayHeight, height - 20);
+        config.set(configkey::kDisplayHeight, height - kControlbarHeight);
     else if (config.number(configkey::kDisplayHeight) > height)
         config.set(configkey::kDisplayHeight, height);
+    // Large controls take the rest of their doubled height.
     if (config.isTrue(configkey::kLargeControls))
-        config.set(configkey::kDisplayHeight, config.number(configkey::kDisplayHeight) - 20);
+        config.set(configkey::kDisplayHeight, config.number(configkey::kDisplayHeight) - kControlbarHeight);
     if (!config.has(configkey::kDisplayWidth))
         config.set(configkey::kDisplayWidth, config.text(configkey::kWidth));
 }
@@ -80,13 +83,13 @@ void applyStageResize(Config& config, int stageWidth, int stageHeight) {
     else
         config.set(configkey::kDisplayWidth, stageWidth - (width - displayWidth));
 
-    // Large controls take 20 more under the display; that relation is kept like the plain bar's
+    // Large controls take a second bar height under the display; that relation is kept like the plain bar's
     // instead of falling to the playlist rule, which would leave the display almost nothing.
     const bool large = config.isTrue(configkey::kLargeControls);
-    if (displayHeight == height - 20)
-        config.set(configkey::kDisplayHeight, stageHeight - 20);
-    else if (large && displayHeight == height - 40)
-        config.set(configkey::kDisplayHeight, stageHeight - 40);
+    if (displayHeight == height - controlbarHeight(false))
+        config.set(configkey::kDisplayHeight, stageHeight - controlbarHeight(false));
+    else if (large && displayHeight == height - controlbarHeight(true))
+        config.set(configkey::kDisplayHeight, stageHeight - controlbarHeight(true));
     else if (displayHeight == height)
         config.set(configkey::kDisplayHeight, stageHeight);
     else

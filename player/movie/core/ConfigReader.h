@@ -30,7 +30,7 @@ struct StoredChoices {
 Config readConfig(const QList<QPair<QString, QString>>& rootVariables, int stageWidth, int stageHeight,
                   const StoredChoices& stored = {});
 
-// The display size rules: "displayheight" from "height" (less the control bar, less 20 more
+// The display size rules: "displayheight" from "height" (less the control bar's height, doubled
 // for large controls), "displaywidth" from "width".
 void deriveDisplaySize(Config& config);
 

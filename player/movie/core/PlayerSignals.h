@@ -27,15 +27,15 @@ Q_SIGNALS:
     void unplayable(runtime::NotFound why);  // the current item could not be opened
 };
 
-// What the views ask for; the controller handles each request by its name.
+// What the views ask for; the controller handles each request.
 class ViewRequests : public QObject {
     Q_OBJECT
 public:
     void send(Request request, const QVariant& argument = QVariant()) {
-        Q_EMIT this->request(requestName(request), argument);
+        Q_EMIT this->request(request, argument);
     }
 Q_SIGNALS:
-    void request(const QString& name, const QVariant& argument = QVariant());
+    void request(movie::Request request, const QVariant& argument = QVariant());
 };
 
 }  // namespace movie

@@ -15,7 +15,7 @@ void PlayerRemote::attach(const Player& player) {
             [this](int volume) { Q_EMIT volumeChanged(volume); });
     connect(&player.updates, &ViewUpdates::item, relay, [this](int index) { Q_EMIT itemChanged(index); });
     connect(&player.requests, &ViewRequests::request, relay,
-            [this](const QString& name, const QVariant& argument) { Q_EMIT requested(name, argument); });
+            [this](Request request, const QVariant& argument) { Q_EMIT requested(request, argument); });
     Q_EMIT playerChanged();
 }
 

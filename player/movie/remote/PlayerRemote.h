@@ -52,7 +52,7 @@ Q_SIGNALS:
     void volumeChanged(int volume);
     void itemChanged(int index);
     // Every request the current controller receives, whoever made it (bar, keys, remote).
-    void requested(const QString& name, const QVariant& argument);
+    void requested(movie::Request request, const QVariant& argument);
 
 private:
     bool isAttached(const ViewRequests& player) const;

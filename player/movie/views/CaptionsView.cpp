@@ -2,6 +2,7 @@
 
 #include "player/movie/captions/CaptionsLoader.h"
 #include "player/movie/core/Config.h"
+#include "player/movie/core/ControlbarHeight.h"
 #include "player/movie/core/PlayerSignals.h"
 #include "player/movie/feed/Feed.h"
 #include "runtime/component/Stage.h"
@@ -43,8 +44,8 @@ void CaptionsView::relayout() {
     // Keep clear of a control bar that lies over the display.
     const bool barOver =
         fullScreen || config.number(configkey::kDisplayHeight) == config.number(configkey::kHeight);
-    const int barHeight = config.isTrue(configkey::kLargeControls) ? 60 : 40;
-    m_bottomMargin = barOver ? barHeight + 8 : 10;
+    const int barRise = int(controlbarRise(config.isTrue(configkey::kLargeControls)));
+    m_bottomMargin = barOver ? barRise + 8 : 10;
     raise();
     update();
 }

@@ -19,17 +19,17 @@ double flashRound(double value) {
 static void place(ControlbarLayout& out, const ControlbarLayoutInput& in) {
     if (in.fullScreen) {
         out.x = flashRound(in.stageWidth / 2 - 200);
-        out.y = in.stageHeight - 40;
+        out.y = in.stageHeight - controlbarRise(false);
         out.width = 400;
         out.alpha = 1;
         out.backAlpha = 0.4;
         out.fsButton.visible = false;
         out.nsButton.visible = true;
     } else if (in.displayHeight == in.height) {
-        out.y = in.displayHeight - 40;
+        out.y = in.displayHeight - controlbarRise(false);
         if (in.displayWidth < 450) {
-            out.x = 20;
-            out.width = in.displayWidth - 40;
+            out.x = kControlbarMargin;
+            out.width = in.displayWidth - 2 * kControlbarMargin;
         } else {
             out.x = flashRound(in.stageWidth / 2 - 200);
             out.width = 400;
@@ -49,9 +49,9 @@ static void place(ControlbarLayout& out, const ControlbarLayoutInput& in) {
         out.nsButton.visible = false;
     }
     if (in.largeControls) {
-        out.scale = 2;
+        out.scale = kLargeControlsScale;
         if (in.fullScreen) {
-            out.y = in.stageHeight - 60;
+            out.y = in.stageHeight - controlbarRise(true);
             out.width = 300;
             out.x = flashRound(in.stageWidth / 2 - 300);
         } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/movie/core/ControlbarHeight.h"
+
 namespace movie {
 
 // What the control bar's layout depends on.
@@ -44,8 +46,6 @@ struct ControlbarLayout {
     ClipPlacement elpTxt, remTxt, bar, bck;
     double barWidths = 0;  // the pixel width that stands for the whole item
 };
-
-inline constexpr double kControlbarHeight = 20;
 
 ControlbarLayout layoutControlbar(const ControlbarLayoutInput& in);
 
