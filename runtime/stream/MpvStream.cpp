@@ -34,10 +34,7 @@ MpvStream::MpvStream(MpvInstances& instances, QObject* parent)
     connect(m_core, &MpvCore::valueRead, this, &MpvStream::onValueRead);
     connect(m_core, &MpvCore::fileStarted, this, [this](qint64 entryId) { m_startedEntry = entryId; });
     connect(m_core, &MpvCore::fileLoaded, this, &MpvStream::onFileLoaded);
-    connect(m_core, &MpvCore::fileEnded, this,
-            [this](qint64 entryId, MpvCore::EndReason reason, const QString& error) {
-                onFileEnded(entryId, static_cast<int>(reason), error);
-            });
+    connect(m_core, &MpvCore::fileEnded, this, &MpvStream::onFileEnded);
     connect(m_core, &MpvCore::playbackRestarted, this, &MpvStream::onPlaybackRestarted);
     connect(m_core, &MpvCore::propertyChanged, this, &MpvStream::onPropertyChanged);
     connect(m_core, &MpvCore::frameDue, this, &MpvStream::onFrameDue);
@@ -83,15 +80,15 @@ void MpvStream::resetPlayState() {
     m_videoSize = QSize();
 }
 
-void MpvStream::notFoundLater(const QString& why) {
-    qCWarning(quorvel::log::mpv, "stream not found: %s", qUtf8Printable(why));
+void MpvStream::notFoundLater(const QString& error, NotFound why) {
+    qCWarning(quorvel::log::mpv, "stream not found: %s", qUtf8Printable(error));
     // Reported after play() returns, as a real open would be, unless another play or a close
     // came first.
     const quint64 playId = m_playId;
     QMetaObject::invokeMethod(
         this,
-        [this, playId] {
-            if (playId == m_playId) Q_EMIT status(QStringLiteral("NetStream.Play.StreamNotFound"));
+        [this, playId, why] {
+            if (playId == m_playId) Q_EMIT status({StreamCode::StreamNotFound, why});
         },
         Qt::QueuedConnection);
 }
@@ -99,13 +96,12 @@ void MpvStream::notFoundLater(const QString& why) {
 void MpvStream::play(const QString& url) {
     resetPlayState();
     m_source = resolveStreamSource(url);
-    m_notFound = m_source.refusal;
     if (!m_core->isValid()) {
-        m_source.error = m_core->errorText();
-        m_notFound = NotFound::Unreadable;
+        notFoundLater(m_core->errorText(), NotFound::Unreadable);
+        return;
     }
-    if (m_source.kind == StreamSource::Kind::Refused || !m_core->isValid()) {
-        notFoundLater(m_source.error);
+    if (m_source.kind == StreamSource::Kind::Refused) {
+        notFoundLater(m_source.error, m_source.refusal);
         return;
     }
     m_phase = Phase::Opening;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/mpv/MpvCore.h"
 #include "runtime/stream/Stream.h"
 #include "runtime/stream/StreamSource.h"
 
@@ -8,7 +9,6 @@
 
 namespace runtime {
 
-class MpvCore;
 class VideoSurface;
 struct MpvInstances;
 
@@ -48,7 +48,6 @@ public:
     void setVolume(int percent) override;
     void setLevelMetering(bool on) override;
     QList<double> soundLevels() const override;
-    NotFound notFoundReason() const override { return m_notFound; }
 
 Q_SIGNALS:
     void videoSizeChanged(QSize size);
@@ -61,14 +60,14 @@ private:
     quint64 readId(Read what) const { return m_playId * quint64(Read::Count) + quint64(what); }
 
     void resetPlayState();
-    void notFoundLater(const QString& why);
+    void notFoundLater(const QString& error, NotFound why);
     // What libmpv failing to open the source means to the user.
     NotFound openFailure() const;
     bool isCurrentFile() const;
     void onCommandDone(quint64 id, bool ok, const QVariant& result);
     void onValueRead(quint64 id, const QVariant& value);
     void onFileLoaded();
-    void onFileEnded(qint64 entryId, int reason, const QString& error);
+    void onFileEnded(qint64 entryId, MpvCore::EndReason reason, const QString& error);
     void onPlaybackRestarted();
     void onVideoParams(const QVariantMap& params);
     void onPropertyChanged(const QString& name, const QVariant& value);
@@ -104,7 +103,6 @@ private:
     qint64 m_fileSize = -1;
     QSize m_videoSize;
     int m_errorLines = 0;
-    NotFound m_notFound = NotFound::Missing;
     bool m_levelMetering = false;
 };
 

@@ -15,13 +15,6 @@ using namespace mpvname;
 
 namespace {
 
-const QString kPlayStart = QStringLiteral("NetStream.Play.Start");
-const QString kPlayStop = QStringLiteral("NetStream.Play.Stop");
-const QString kBufferFull = QStringLiteral("NetStream.Buffer.Full");
-const QString kBufferEmpty = QStringLiteral("NetStream.Buffer.Empty");
-const QString kBufferFlush = QStringLiteral("NetStream.Buffer.Flush");
-const QString kSeekNotify = QStringLiteral("NetStream.Seek.Notify");
-const QString kNotFound = QStringLiteral("NetStream.Play.StreamNotFound");
 // How far an RTMP stream's duration may lie beyond what has arrived and still be only that.
 constexpr double kLiveSlackSeconds = 0.1;
 
@@ -35,8 +28,7 @@ void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result) {
     if (id == m_playId * 2 && m_phase == Phase::Opening) {
         if (!ok) {
             m_phase = Phase::Idle;
-            m_notFound = openFailure();
-            Q_EMIT status(kNotFound);
+            Q_EMIT status({StreamCode::StreamNotFound, openFailure()});
             return;
         }
         m_entryId = result.toMap().value(QStringLiteral("playlist_entry_id"), -1).toLongLong();
@@ -48,7 +40,7 @@ void MpvStream::onCommandDone(quint64 id, bool ok, const QVariant& result) {
 void MpvStream::onFileLoaded() {
     if (!isCurrentFile() || m_phase != Phase::Opening) return;
     m_phase = Phase::Started;
-    Q_EMIT status(kPlayStart);
+    Q_EMIT status({StreamCode::PlayStart});
     m_metadataPending = true;
     // Asked without waiting: the core may be busy starting the video output, which waits for
     // this thread to draw.
@@ -102,15 +94,14 @@ void MpvStream::sendMetadataWhenReady(bool force) {
     Q_EMIT metaData(m_metadata);
 }
 
-void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error) {
+void MpvStream::onFileEnded(qint64 entryId, MpvCore::EndReason reason, const QString& error) {
     if (entryId != m_entryId || m_phase == Phase::Idle) return;
-    if (static_cast<MpvCore::EndReason>(reason) == MpvCore::EndReason::Stop) return;
+    if (reason == MpvCore::EndReason::Stop) return;
     if (m_phase == Phase::Opening) {
         qCWarning(quorvel::log::mpv, "stream not found: %s: %s", qUtf8Printable(m_source.location),
                   qUtf8Printable(error));
         m_phase = Phase::Idle;
-        m_notFound = openFailure();
-        Q_EMIT status(kNotFound);
+        Q_EMIT status({StreamCode::StreamNotFound, openFailure()});
         return;
     }
     sendMetadataWhenReady(true);
@@ -120,18 +111,18 @@ void MpvStream::onFileEnded(qint64 entryId, int reason, const QString& error) {
 void MpvStream::reportEnd() {
     if (m_endReported) return;
     m_endReported = true;
-    Q_EMIT status(kPlayStop);
-    Q_EMIT status(kBufferFlush);
+    Q_EMIT status({StreamCode::PlayStop});
+    Q_EMIT status({StreamCode::BufferFlush});
 }
 
 void MpvStream::onPlaybackRestarted() {
     if (m_phase != Phase::Started) return;
     if (!m_restarted) {
         m_restarted = true;
-        Q_EMIT status(kBufferFull);
+        Q_EMIT status({StreamCode::BufferFull});
     } else if (m_seekPending) {
         m_seekPending = false;
-        Q_EMIT status(kSeekNotify);
+        Q_EMIT status({StreamCode::SeekNotify});
     }
 }
 
@@ -173,7 +164,7 @@ void MpvStream::onPropertyChanged(const QString& name, const QVariant& value) {
     } else if (name == QLatin1String(kPausedForCache)) {
         const bool paused = value.toBool();
         if (m_phase == Phase::Started && paused != m_pausedForCache)
-            Q_EMIT status(paused ? kBufferEmpty : kBufferFull);
+            Q_EMIT status({paused ? StreamCode::BufferEmpty : StreamCode::BufferFull});
         m_pausedForCache = paused;
     } else if (name == QLatin1String(kEofReached)) {
         // With keep-open the end is a pause at the last frame; a seek back makes it playable again.

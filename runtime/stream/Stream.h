@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/stream/NotFound.h"
+#include "runtime/stream/StreamStatus.h"
 
 #include <QList>
 #include <QObject>
@@ -19,10 +19,8 @@ struct StreamMetadata {
     QList<double> keyframePositions;  // byte offsets in the file
 };
 
-// A progressive media stream as the movie's models use it (the component's NetStream).
-// Status codes are the component's: "NetStream.Play.Start", "NetStream.Play.Stop",
-// "NetStream.Buffer.Full", "NetStream.Buffer.Empty", "NetStream.Buffer.Flush",
-// "NetStream.Seek.Notify", "NetStream.Play.StreamNotFound".
+// A progressive media stream as the movie's models use it (the component's NetStream), which
+// reports what happens to it through status().
 class Stream : public QObject {
     Q_OBJECT
 public:
@@ -52,11 +50,9 @@ public:
     // The level of the sound playing now, 0 (silence) to 1 (full scale): for each channel its
     // RMS level, then its peak level. Empty while nothing is measured.
     virtual QList<double> soundLevels() const = 0;
-    // Why the last "NetStream.Play.StreamNotFound" was sent.
-    virtual NotFound notFoundReason() const = 0;
 
 Q_SIGNALS:
-    void status(const QString& code);
+    void status(const runtime::StreamStatus& status);
     void metaData(const runtime::StreamMetadata& metadata);
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/stream/NotFound.h"
+#include "runtime/stream/StreamStatus.h"
 
 #include <QString>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime_stream/StreamRecorder.h"
+
 #include "runtime/stream/Stream.h"
 
 #include <QStringList>
@@ -25,9 +27,12 @@ public:
     bool attachVideo(runtime::VideoSurface*, QString*) override { return true; }
     void setLevelMetering(bool on) override { metering = on; }
     QList<double> soundLevels() const override { return levels; }
-    runtime::NotFound notFoundReason() const override { return notFound; }
 
-    void sendStatus(const QString& code) { Q_EMIT status(code); }
+    // Sends the code of that name; a StreamNotFound carries `notFound`.
+    void sendStatus(const QString& name) {
+        for (const auto& [code, known] : kStreamCodeNames)
+            if (name == QLatin1String(known)) Q_EMIT status({code, notFound});
+    }
     void sendMetaData(const runtime::StreamMetadata& metadata) { Q_EMIT metaData(metadata); }
 
     QStringList calls;

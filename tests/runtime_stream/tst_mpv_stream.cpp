@@ -184,9 +184,10 @@ private Q_SLOTS:
         QFETCH(QString, file);
         auto* stream = new MpvStream(m_mpv);
         QPointer<MpvStream> alive(stream);
-        QObject::connect(stream, &runtime::Stream::status, stream, [stream](const QString& code) {
-            if (code == QLatin1String("NetStream.Play.StreamNotFound")) delete stream;
-        });
+        QObject::connect(stream, &runtime::Stream::status, stream,
+                         [stream](const runtime::StreamStatus& status) {
+                             if (status.code == runtime::StreamCode::StreamNotFound) delete stream;
+                         });
         stream->play(media(file));
         QTRY_VERIFY_WITH_TIMEOUT(!alive, kWait);
         QTest::qWait(200);  // whatever libmpv still had to say reaches nobody

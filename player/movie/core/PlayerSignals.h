@@ -2,7 +2,7 @@
 
 #include "player/movie/core/PlayerState.h"
 #include "player/movie/core/Requests.h"
-#include "runtime/stream/NotFound.h"
+#include "runtime/stream/StreamStatus.h"
 
 #include <QObject>
 #include <QString>

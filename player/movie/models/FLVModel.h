@@ -57,7 +57,7 @@ private:
     void newStream();
     void requestKeyframe(double position);
     QString scriptAddress(const QString& file) const;
-    void onStatus(const QString& code);
+    void onStatus(const runtime::StreamStatus& status);
     void onMetaData(const runtime::StreamMetadata& metadata);
     void complete(bool failed);
     void loadComplete();

@@ -5,15 +5,15 @@
 
 namespace movie {
 
-void FLVModel::onStatus(const QString& code) {
-    if (code == QLatin1String("NetStream.Play.Stop") || code == QLatin1String("NetStream.Buffer.Flush")) {
+void FLVModel::onStatus(const runtime::StreamStatus& status) {
+    if (status.code == runtime::StreamCode::PlayStop || status.code == runtime::StreamCode::BufferFlush) {
         m_stopFired = true;
         // A stream that has stopped brings nothing more: without this a stream cut off or whose buffer
         // never filled, or a file of unknown size, would never count as loaded, so never as completed.
         const bool measuredByBytes = m_mode == Mode::FLV && m_stream && m_stream->bytesTotal() > 0;
         if (m_loaded != 100 && !measuredByBytes) loadComplete();
-    } else if (code == QLatin1String("NetStream.Play.StreamNotFound")) {
-        Q_EMIT unplayable(m_stream ? m_stream->notFoundReason() : runtime::NotFound::Missing);
+    } else if (status.code == runtime::StreamCode::StreamNotFound) {
+        Q_EMIT unplayable(status.notFound);
         complete(true);
     }
 }

@@ -2,7 +2,7 @@
 
 #include "player/movie/core/PlayerState.h"
 #include "player/movie/feed/FeedItem.h"
-#include "runtime/stream/NotFound.h"
+#include "runtime/stream/StreamStatus.h"
 
 #include <QList>
 #include <QObject>
