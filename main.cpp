@@ -63,8 +63,9 @@ int main(int argc, char** argv) {
     component.sharedObjectFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                                    QStringLiteral("/quorvel/shared-objects");
     component.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    component.createStream = [&mpvInstances] { return std::make_unique<runtime::MpvStream>(mpvInstances); };
-    movie::registerMediaPlayer(component, &playerRemote);
+    movie::registerMediaPlayer(
+        component, [&mpvInstances] { return std::make_unique<runtime::MpvStream>(mpvInstances); },
+        &playerRemote);
     platform::forms::ControlFactories components;
     runtime::registerPlayerComponent(components, component);
 

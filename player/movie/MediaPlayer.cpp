@@ -19,8 +19,9 @@ namespace {
 const QString kStoreName = QStringLiteral("quorvel");
 }
 
-MediaPlayer::MediaPlayer(runtime::MovieHost& host, PlayerRemote* remote)
+MediaPlayer::MediaPlayer(runtime::MovieHost& host, runtime::StreamFactory streams, PlayerRemote* remote)
     : m_host(host),
+      m_streams(std::move(streams)),
       m_remote(remote),
       m_network(std::make_unique<QNetworkAccessManager>()),
       m_lifetime(std::make_unique<QObject>()) {
@@ -66,26 +67,27 @@ void MediaPlayer::makeClips() {
     QWidget* root = m_host.stage().root();
     m_player = clip(QStringLiteral("player"), root);
     m_player->setGeometry(root->rect());
-    auto* display = new DisplayClip(m_player);
-    display->setGeometry(root->rect());
-    auto* video = new runtime::VideoSurface(display);
-    video->setObjectName(QStringLiteral("video"));
-    video->setAttribute(Qt::WA_TransparentForMouseEvents);
-    video->hide();
-    auto* image = new QLabel(display);
-    image->setObjectName(QStringLiteral("image"));
-    image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    image->hide();
+    m_display = new DisplayClip(m_player);
+    m_display->setGeometry(root->rect());
+    m_video = new runtime::VideoSurface(m_display);
+    m_video->setObjectName(QStringLiteral("video"));
+    m_video->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_video->hide();
+    m_image = new QLabel(m_display);
+    m_image->setObjectName(QStringLiteral("image"));
+    m_image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_image->hide();
 
     // Busy until the feed is read, centred on the stage.
-    auto* activity = new QLabel(display);
-    activity->setObjectName(QStringLiteral("activity"));
-    activity->setText(QStringLiteral("…"));
-    activity->adjustSize();
-    activity->move(root->width() / 2 - activity->width() / 2, root->height() / 2 - activity->height() / 2);
+    m_activity = new QLabel(m_display);
+    m_activity->setObjectName(QStringLiteral("activity"));
+    m_activity->setText(QStringLiteral("…"));
+    m_activity->adjustSize();
+    m_activity->move(root->width() / 2 - m_activity->width() / 2,
+                     root->height() / 2 - m_activity->height() / 2);
     m_player->show();
-    display->show();
-    activity->show();
+    m_display->show();
+    m_activity->show();
 }
 
 void MediaPlayer::followStage() {

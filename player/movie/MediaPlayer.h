@@ -5,6 +5,7 @@
 #include "player/movie/feed/Feed.h"
 #include "player/movie/views/ViewContext.h"
 #include "runtime/component/MovieHost.h"
+#include "runtime/stream/Stream.h"
 
 #include <QList>
 #include <QPointer>
@@ -12,14 +13,17 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QNetworkAccessManager;
 
 namespace runtime {
 struct ComponentEnvironment;
-}
+class VideoSurface;
+}  // namespace runtime
 
 namespace movie {
 
+class DisplayClip;
 class FeedManager;
 class MediaModel;
 class PlayerController;
@@ -29,8 +33,9 @@ class PlayerRemote;
 // the configuration, loads the feed, then builds the controller, the views and the models.
 class MediaPlayer : public runtime::MovieProgram {
 public:
-    // The remote, when given, follows this player from its controller's making to its end.
-    explicit MediaPlayer(runtime::MovieHost& host, PlayerRemote* remote = nullptr);
+    // Items play on streams from `streams`. The remote, when given, follows this player from its
+    // controller's making to its end.
+    MediaPlayer(runtime::MovieHost& host, runtime::StreamFactory streams, PlayerRemote* remote = nullptr);
     ~MediaPlayer() override;
 
     const Config& config() const { return m_config; }
@@ -45,10 +50,10 @@ private:
     void makeViews(const ViewContext& context);
     // A plain hidden clip where a view is not wanted.
     void hiddenClip(const QString& name);
-    QWidget* playerClip(const QString& name) const;
     void followStage();
 
     runtime::MovieHost& m_host;
+    runtime::StreamFactory m_streams;
     PlayerRemote* m_remote;
     Config m_config;
     Feed m_feed;
@@ -56,7 +61,12 @@ private:
     ViewRequests m_requests;
     std::unique_ptr<QNetworkAccessManager> m_network;
     std::unique_ptr<FeedManager> m_feedManager;
+    // The clips made on the first frame, under the stage's root.
     QPointer<QWidget> m_player;
+    QPointer<DisplayClip> m_display;
+    QPointer<runtime::VideoSurface> m_video;
+    QPointer<QLabel> m_image;
+    QPointer<QLabel> m_activity;
     std::vector<std::unique_ptr<MediaModel>> m_models;
     std::unique_ptr<PlayerController> m_controller;
     std::vector<std::unique_ptr<QObject>>
@@ -65,7 +75,9 @@ private:
 };
 
 // Makes the player movie's program available to the component under "MediaPlayer"; every player
-// it makes attaches to the remote, when one is given, which must outlive them.
-void registerMediaPlayer(runtime::ComponentEnvironment& environment, PlayerRemote* remote = nullptr);
+// it makes plays on streams from `streams` and attaches to the remote, when one is given, which
+// must outlive them.
+void registerMediaPlayer(runtime::ComponentEnvironment& environment, const runtime::StreamFactory& streams,
+                         PlayerRemote* remote = nullptr);
 
 }  // namespace movie

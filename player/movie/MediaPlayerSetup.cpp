@@ -9,12 +9,14 @@
 #include "player/movie/views/CallbackView.h"
 #include "player/movie/views/CaptionsView.h"
 #include "player/movie/views/ControlbarView.h"
+#include "player/movie/views/DisplayClip.h"
 #include "player/movie/views/DisplayView.h"
 #include "player/movie/views/EqualizerView.h"
 #include "player/movie/views/InputView.h"
 #include "player/movie/views/PlaylistView.h"
 #include "player/movie/views/playlist/PlaylistArea.h"
 #include "runtime/component/ComponentEnvironment.h"
+#include "runtime/stream/VideoSurface.h"
 
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -41,31 +43,21 @@ void MediaPlayer::setUp(const Feed& feed) {
 }
 
 void MediaPlayer::makeModels() {
-    QWidget* display = playerClip(QStringLiteral("display"));
-    // Sound levels are measured only for the equalizer, so other playback costs nothing extra.
-    const bool meter = m_config.isTrue(configkey::kShowEq);
-    ModelHost modelHost{[this, meter] {
-                            std::unique_ptr<runtime::Stream> stream = m_host.createStream();
-                            if (stream) stream->setLevelMetering(meter);
-                            return stream;
-                        },
-                        [this](const QString& command) {
+    ModelHost modelHost{m_streams, [this](const QString& command) {
                             m_host.fscommand(command, QString());
                             if (m_remote) m_remote->notify(m_requests, command);
                         }};
     m_models.push_back(std::make_unique<MP3Model>(m_config, modelHost));
-    m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost,
-                                                  display->findChild<QWidget*>(QStringLiteral("video"))));
-    auto image = std::make_unique<ImageModel>(m_config, display->findChild<QLabel*>(QStringLiteral("image")),
-                                              m_network.get());
+    m_models.push_back(std::make_unique<FLVModel>(m_config, modelHost, m_video));
+    auto image = std::make_unique<ImageModel>(m_config, m_image, m_network.get());
     image->setPlaylistLength(m_feed.size());
     m_models.push_back(std::move(image));
 }
 
 void MediaPlayer::makeViews(const ViewContext& context) {
     const Config& c = m_config;
-    QWidget* display = playerClip(QStringLiteral("display"));
-    m_views.push_back(std::make_unique<DisplayView>(context, display));
+    m_views.push_back(
+        std::make_unique<DisplayView>(context, m_display, QList<QWidget*>{m_video, m_image}, m_activity));
     (new ControlbarView(context, m_player))->show();
     if (hasPlaylistRoom(c))
         new PlaylistView(context, m_player);
@@ -91,13 +83,10 @@ void MediaPlayer::hiddenClip(const QString& name) {
     clip(name, m_player)->hide();
 }
 
-QWidget* MediaPlayer::playerClip(const QString& name) const {
-    return m_player->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-}
-
-void registerMediaPlayer(runtime::ComponentEnvironment& environment, PlayerRemote* remote) {
-    environment.programs.insert(QStringLiteral("MediaPlayer"), [remote](runtime::MovieHost& host) {
-        return std::make_unique<MediaPlayer>(host, remote);
+void registerMediaPlayer(runtime::ComponentEnvironment& environment, const runtime::StreamFactory& streams,
+                         PlayerRemote* remote) {
+    environment.programs.insert(QStringLiteral("MediaPlayer"), [streams, remote](runtime::MovieHost& host) {
+        return std::make_unique<MediaPlayer>(host, streams, remote);
     });
 }
 

@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 
 namespace runtime {
 
@@ -16,7 +15,6 @@ namespace runtime {
 struct ComponentEnvironment {
     QHash<QString, MovieProgramFactory> programs;
     QString sharedObjectFolder;
-    std::function<std::unique_ptr<Stream>()> createStream;
     std::function<void(const QUrl&)> openUrl;
 };
 

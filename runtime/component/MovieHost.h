@@ -14,7 +14,6 @@ namespace runtime {
 
 class SharedObject;
 class Stage;
-class Stream;
 
 struct ContextMenuEntry {
     QString caption;
@@ -34,7 +33,6 @@ public:
     virtual void fscommand(const QString& command, const QString& args) = 0;
     // The local shared object of that name, kept between runs.
     virtual SharedObject& sharedObject(const QString& name) = 0;
-    virtual std::unique_ptr<Stream> createStream() = 0;
     // Opens an address in the named browser window ("_self", "_blank", ...).
     virtual void navigateToURL(const QUrl& url, const QString& window) = 0;
     virtual void setContextMenu(const QList<ContextMenuEntry>& entries) = 0;

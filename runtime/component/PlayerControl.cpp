@@ -6,7 +6,6 @@
 #include "runtime/component/SharedObject.h"
 #include "runtime/component/Stage.h"
 #include "runtime/component/StageWidgets.h"
-#include "runtime/stream/Stream.h"
 
 #include <QDir>
 #include <QMenu>
@@ -126,11 +125,6 @@ SharedObject& PlayerControl::sharedObject(const QString& name) {
         slot = std::make_shared<SharedObject>(folder + QLatin1Char('/') + name + QStringLiteral(".json"));
     }
     return *slot;
-}
-
-std::unique_ptr<Stream> PlayerControl::createStream() {
-    if (!m_env.createStream) throw std::runtime_error("no stream support");
-    return m_env.createStream();
 }
 
 void PlayerControl::navigateToURL(const QUrl& url, const QString&) {

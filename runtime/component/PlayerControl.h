@@ -47,7 +47,6 @@ private:
     Stage& stage() override { return *m_stage; }
     void fscommand(const QString& command, const QString& args) override;
     SharedObject& sharedObject(const QString& name) override;
-    std::unique_ptr<Stream> createStream() override;
     void navigateToURL(const QUrl& url, const QString& window) override;
     void setContextMenu(const QList<ContextMenuEntry>& entries) override { m_menuEntries = entries; }
 

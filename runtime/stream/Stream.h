@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 namespace runtime {
 
 class VideoSurface;
@@ -55,5 +58,8 @@ Q_SIGNALS:
     void status(const runtime::StreamStatus& status);
     void metaData(const runtime::StreamMetadata& metadata);
 };
+
+// Makes the streams a movie plays its items on.
+using StreamFactory = std::function<std::unique_ptr<Stream>()>;
 
 }  // namespace runtime

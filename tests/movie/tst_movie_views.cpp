@@ -79,7 +79,7 @@ private Q_SLOTS:
         auto* display = new movie::DisplayClip(&v.root);
         auto* video = new QWidget(display);
         video->setObjectName(QStringLiteral("video"));
-        movie::DisplayView view(v.context(), display);
+        movie::DisplayView view(v.context(), display, {video});
         QCOMPARE(display->geometry(), QRect(0, 0, 320, 240));
         emit v.updates.size(320, 180);
         QCOMPARE(video->geometry(), QRect(-53, 0, 427, 240));  // cut by the display's bounds

@@ -35,7 +35,7 @@ struct Window {
     explicit Window(const QDBusConnection& bus) {
         // Each test starts from the movie's default volume.
         QDir(world.component.sharedObjectFolder).removeRecursively();
-        movie::registerMediaPlayer(world.component, &remote);
+        movie::registerMediaPlayer(world.component, world.streams, &remote);
         form.Form_Load();
         form.form.Show();
         service.publish(bus);

@@ -37,8 +37,8 @@ TestWorld::TestWorld(const QString& line) : commandLine(line) {
     component.sharedObjectFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvel/so");
     component.openUrl = [this](const QUrl& url) { openedUrls.append(url); };
-    component.createStream = [this] { return std::make_unique<runtime::MpvStream>(mpvInstances); };
-    movie::registerMediaPlayer(component);
+    streams = [this] { return std::make_unique<runtime::MpvStream>(mpvInstances); };
+    movie::registerMediaPlayer(component, streams);
     runtime::registerPlayerComponent(components, component);
 }
 

@@ -8,6 +8,7 @@
 #include "player/Form1.h"
 #include "runtime/component/ComponentEnvironment.h"
 #include "runtime/mpv/MpvInstances.h"
+#include "runtime/stream/Stream.h"
 
 #include <QHash>
 #include <QList>
@@ -60,6 +61,8 @@ struct TestWorld {
     platform::forms::FixedScreenMetrics screen{1024, 768};
     ScriptedFileDialogs fileDialogs;
     runtime::ComponentEnvironment component;
+    // Streams over the libmpv instances above, as the application gives the player movie.
+    runtime::StreamFactory streams;
     platform::forms::ControlFactories components;
     QString tempFolder;
     QString commandLine;

@@ -111,6 +111,8 @@ void FLVModel::newStream() {
     Q_EMIT load(0);
     m_stream->setBufferTime(m_config.number(configkey::kBufferLength));
     m_stream->setVolume(m_volume);
+    // Sound levels are measured only for the equalizer, so other playback costs nothing extra.
+    m_stream->setLevelMetering(m_config.isTrue(configkey::kShowEq));
     QString error;
     auto* surface = qobject_cast<runtime::VideoSurface*>(m_video.data());
     if (surface && !m_stream->attachVideo(surface, &error))

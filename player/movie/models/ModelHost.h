@@ -5,13 +5,12 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 namespace movie {
 
-// What the models need from the player component: streams and the host notifications.
+// What the models need around them: streams to play on and the host notifications.
 struct ModelHost {
-    std::function<std::unique_ptr<runtime::Stream>()> createStream;
+    runtime::StreamFactory createStream;
     std::function<void(const QString& command)> fscommand;
 };
 

@@ -16,13 +16,14 @@ namespace {
 constexpr int kIconSize = 48;
 }
 
-DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* parent)
-    : QObject(parent), m_context(context), m_display(qobject_cast<DisplayClip*>(display)) {
-    Q_ASSERT(m_display);
+DisplayView::DisplayView(const ViewContext& context, DisplayClip* display, const QList<QWidget*>& pictures,
+                         QLabel* activity)
+    : m_context(context), m_display(display), m_pictures(pictures.begin(), pictures.end()) {
     m_display->setBackground(configColor(m_context.config, configkey::kBackColor));
-    m_playIcon = icon(QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
-    m_activity = icon(QStringLiteral("activity"), QStringLiteral("activity.svg"));
-    m_message = new DisplayMessage(configColor(m_context.config, QStringLiteral("frontcolor")), m_display);
+    m_playIcon = icon(new QLabel(m_display), QStringLiteral("playicon"), QStringLiteral("playicon.svg"));
+    m_activity = icon(activity ? activity : new QLabel(m_display), QStringLiteral("activity"),
+                      QStringLiteral("activity.svg"));
+    m_message = new DisplayMessage(configColor(m_context.config, configkey::kFrontColor), m_display);
     m_display->released = [this] { clicked(); };
 
     connect(&m_context.updates, &ViewUpdates::state, this, &DisplayView::showState);
@@ -43,12 +44,8 @@ DisplayView::DisplayView(const ViewContext& context, QWidget* display, QObject* 
     layout();
 }
 
-QLabel* DisplayView::icon(const QString& name, const QString& asset) {
-    auto* label = m_display->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
-    if (!label) {
-        label = new QLabel(m_display);
-        label->setObjectName(name);
-    }
+QLabel* DisplayView::icon(QLabel* label, const QString& name, const QString& asset) {
+    label->setObjectName(name);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setPixmap(movieIcon(m_context.movie, asset, QSize(kIconSize, kIconSize),
                                configColor(m_context.config, configkey::kFrontColor)));
@@ -70,9 +67,8 @@ void DisplayView::layout() {
     // Until the picture's size is known it fills the display.
     const QSizeF picture = m_picture.isEmpty() ? size : m_picture;
     const QRect placed = scalePicture(m_context.config.text(configkey::kOverstretch), picture, size).toRect();
-    for (const char* name : {"video", "image"})
-        if (auto* clip = m_display->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
-            clip->setGeometry(placed);
+    for (QWidget* clip : m_pictures)
+        if (clip) clip->setGeometry(placed);
     placeIcon(m_playIcon);
     placeIcon(m_activity);
     m_message->place(kIconSize);

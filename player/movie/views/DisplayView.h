@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <QLabel>
+#include <QList>
 #include <QPointer>
 #include <QSizeF>
 
@@ -22,8 +23,10 @@ class DisplayMessage;
 class DisplayView : public QObject {
     Q_OBJECT
 public:
-    // `display` holds the "video" and "image" clips, and "activity" if already made.
-    DisplayView(const ViewContext& context, QWidget* display, QObject* parent = nullptr);
+    // `pictures` are the clips inside `display` that show the item ("video", "image"); `activity`
+    // is the busy indicator when the player made one already, else the view makes it.
+    DisplayView(const ViewContext& context, DisplayClip* display, const QList<QWidget*>& pictures = {},
+                QLabel* activity = nullptr);
 
     // The display area: the stage in full screen, else "displaywidth" x "displayheight".
     QSizeF area() const;
@@ -31,13 +34,14 @@ public:
 
 private:
     void showState(PlayerState state);
-    QLabel* icon(const QString& name, const QString& asset);
+    QLabel* icon(QLabel* label, const QString& name, const QString& asset);
     void placeIcon(QWidget* icon);
     void placeLogo();
     void clicked();
 
     ViewContext m_context;
     DisplayClip* m_display;
+    QList<QPointer<QWidget>> m_pictures;
     QPointer<QLabel> m_playIcon;
     QPointer<QLabel> m_activity;
     QPointer<QLabel> m_logo;
