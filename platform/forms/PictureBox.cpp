@@ -22,8 +22,9 @@ protected:
             p.setPen(Qt::black);
             p.drawRect(rect().adjusted(0, 0, -1, -1));
         } else if (m_box.borderStyle() == BorderStyle::Fixed3D) {
-            // The sunken edge: dark above and to the left, light below and to the right.
-            const QRect r = rect().adjusted(0, 0, -1, -1);
+            // The sunken edge: dark above and to the left, light below and to the right. Lines
+            // run along the outermost pixels: rect()'s right and bottom are already the last ones.
+            const QRect r = rect();
             p.setPen(QColor(128, 128, 128));
             p.drawLine(r.topLeft(), r.topRight());
             p.drawLine(r.topLeft(), r.bottomLeft());
