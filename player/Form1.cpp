@@ -44,6 +44,8 @@ Form1::Form1(const Form1Services& services)
       draglabel(dropHintLabel(form, dragpic)),
       m_services(services) {
     composeWindow(form);
+    // A long path would run under the status text.
+    LabelTitre.endBefore(status);
     form.UnloadHandler = [this](int& cancel) { Form_Unload(cancel); };
 }
 
