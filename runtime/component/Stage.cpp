@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -9,6 +10,20 @@
 #include <cmath>
 
 namespace runtime {
+
+namespace {
+
+// Black around the stage. Painted, not set by a style sheet, which would reach every clip on the
+// stage and put black squares behind the display's icons.
+class BlackWindow : public QWidget {
+public:
+    BlackWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
+};
+
+}  // namespace
 
 int componentKeyCode(int qtKey) {
     switch (qtKey) {
@@ -68,9 +83,8 @@ void Stage::setDisplayState(DisplayState state) {
     if (state == m_state || !m_root) return;
     m_state = state;
     if (state == DisplayState::FullScreen) {
-        m_fullScreenWindow = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        m_fullScreenWindow = std::make_unique<BlackWindow>();
         m_fullScreenWindow->setObjectName(QStringLiteral("stageFullScreen"));
-        m_fullScreenWindow->setStyleSheet(QStringLiteral("background: black"));
         m_fullScreenWindow->installEventFilter(this);
         auto* layout = new QVBoxLayout(m_fullScreenWindow.get());
         layout->setContentsMargins(0, 0, 0, 0);
