@@ -61,6 +61,7 @@ QString MpvStream::errorText() const {
 bool MpvStream::attachVideo(VideoSurface* surface, QString* error) {
     if (!m_core->enableSoftwareRender(error)) return false;
     m_surface = surface;
+    m_surface->clear();
     m_videoAttached = true;
     return true;
 }

@@ -39,8 +39,6 @@ qint64 msSinceProcessStart() {
 VideoSurface::VideoSurface(QWidget* parent)
     : QWidget(parent), m_reportFrames(qEnvironmentVariable("QUORVEL_REPORT_FRAMES") == QLatin1String("1")) {
     setObjectName(QStringLiteral("video"));
-    // Every pixel is painted from the frame, so Qt need not clear the background first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 VideoSurface::~VideoSurface() = default;
@@ -64,6 +62,11 @@ void VideoSurface::renderFrom(MpvCore& core) {
     if (!ensureBuffer(shown ? pixelSize : QSize(1, 1))) return;
     if (!core.renderFrame(m_image.size(), m_image.bytesPerLine(), m_pixels.get(), !shown) || !shown) return;
     ++m_framesShown;
+    if (!m_hasPicture) {
+        m_hasPicture = true;
+        // Every pixel is painted from the frame from now on: Qt need not paint what lies behind.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
     if (m_firstFrameMs < 0) {
         m_firstFrameMs = msSinceProcessStart();
         if (m_reportFrames)
@@ -78,21 +81,24 @@ void VideoSurface::renderFrom(MpvCore& core) {
     update();
 }
 
+void VideoSurface::clear() {
+    m_hasPicture = false;
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    update();
+}
+
 void VideoSurface::consumeFrame(MpvCore& core) {
     alignas(kAlignment) uchar pixel[kAlignment] = {};
     core.renderFrame(QSize(1, 1), kAlignment, pixel, true);
 }
 
 QImage VideoSurface::currentImage() const {
-    return m_framesShown > 0 ? m_image.copy() : QImage();
+    return m_hasPicture ? m_image.copy() : QImage();
 }
 
-void VideoSurface::paintEvent(QPaintEvent* event) {
+void VideoSurface::paintEvent(QPaintEvent*) {
+    if (!m_hasPicture) return;
     QPainter painter(this);
-    if (m_framesShown == 0) {
-        painter.fillRect(event->rect(), Qt::black);
-        return;
-    }
     // Normally the frame already has the widget's size; during a resize while paused it is
     // stretched until the next frame arrives.
     painter.drawImage(rect(), m_image);
