@@ -7,37 +7,50 @@
 
 namespace frame {
 
-namespace {}  // namespace
-
 FullScreen::FullScreen(player::Form1& window, ScreenMode& mode, bool windowSystemPlacesWindows)
     : m_window(window), m_mode(mode), m_windowSystemPlacesWindows(windowSystemPlacesWindows) {
     m_window.fullscreen.Click = [this] { fullscreen_Click(); };
     m_window.restorepic.Click = [this] { restorepic_Click(); };
+    m_window.FileLoaded = [this] { Form1_FileLoaded(); };
 }
 
 FullScreen::~FullScreen() {
     m_window.fullscreen.Click = nullptr;
     m_window.restorepic.Click = nullptr;
+    m_window.FileLoaded = nullptr;
 }
 
 void FullScreen::fullscreen_Click() {
-    auto& w = m_window;
-    auto& form = w.form;
-    const auto& screen = form.screen();
+    auto& form = m_window.form;
     // Everything that can fail is worked out before the window changes.
-    auto& ctrl = w.playerControl();
+    auto& ctrl = m_window.playerControl();
     const std::int32_t height = toLong(form.Height());
     const std::int32_t width = toLong(form.Width());
-    const int screenWidth = screenPixels(screen.Width(), screen.TwipsPerPixelX());
-    const int screenHeight = screenPixels(screen.Height(), screen.TwipsPerPixelY());
+    const QSize screen = screenInPixels();
     m_savedheight = height;
     m_savedwidth = width;
     m_mode.fullScreen = true;
+    coverScreen(ctrl, screen);
+}
 
+void FullScreen::Form1_FileLoaded() {
+    if (m_mode.fullScreen) coverScreen(m_window.playerControl(), screenInPixels());
+}
+
+QSize FullScreen::screenInPixels() const {
+    const auto& screen = m_window.form.screen();
+    return QSize(screenPixels(screen.Width(), screen.TwipsPerPixelX()),
+                 screenPixels(screen.Height(), screen.TwipsPerPixelY()));
+}
+
+void FullScreen::coverScreen(platform::forms::ExtenderControl& ctrl, QSize screenPixels) {
+    auto& w = m_window;
+    auto& form = w.form;
+    const auto& screen = form.screen();
     form.setTop(0);
     form.setLeft(0);
-    form.setWidth(float(screenWidth) * screen.TwipsPerPixelX());
-    form.setHeight(float(screenHeight) * screen.TwipsPerPixelY());
+    form.setWidth(float(screenPixels.width()) * screen.TwipsPerPixelX());
+    form.setHeight(float(screenPixels.height()) * screen.TwipsPerPixelY());
     // Where the window cannot be placed by the program, the window system covers the screen.
     if (!m_windowSystemPlacesWindows) {
         form.setWindowSystemFullScreen(true);
@@ -72,10 +85,6 @@ void FullScreen::restorepic_Click() {
     w.Picture4.setLeft(form.Width() - w.Picture4.Width());
     ctrl.setTop(player::figures::kTopBand);
     w.restorepic.setVisible(false);
-}
-
-void FullScreen::releaseWindowSystemAfterLoad() {
-    if (m_windowSystemFullScreen && !playerCoversWindow(m_window, m_mode)) leaveWindowSystemFullScreen();
 }
 
 void FullScreen::leaveWindowSystemFullScreen() {

@@ -2,8 +2,13 @@
 
 #include "frame/ScreenMode.h"
 
+#include <QSize>
+
 #include <cstdint>
 
+namespace platform::forms {
+class ExtenderControl;
+}
 namespace player {
 class Form1;
 }
@@ -24,15 +29,17 @@ public:
 
     void fullscreen_Click();
     void restorepic_Click();
-    // On each tick of the size guard, before it: a file loaded in full-screen mode puts the
-    // window back to a small size; where the window system holds the window full screen, it
-    // is asked to let go so that the small size shows. The mode itself stays on.
-    void releaseWindowSystemAfterLoad();
+    // A file loaded in full-screen mode plays in full screen: loading sized the window back to
+    // its small size with the strips still hidden, where only Quit could be reached. The saved
+    // size stays the one from before the mode was entered.
+    void Form1_FileLoaded();
 
     std::int32_t savedWidth() const { return m_savedwidth; }
     std::int32_t savedHeight() const { return m_savedheight; }
 
 private:
+    QSize screenInPixels() const;
+    void coverScreen(platform::forms::ExtenderControl& ctrl, QSize screenPixels);
     void leaveWindowSystemFullScreen();
 
     player::Form1& m_window;

@@ -13,13 +13,9 @@ namespace {
 constexpr float kButtonGap = 20;
 }  // namespace
 
-Layout::Layout(player::Form1& window, const ScreenMode& mode, std::function<void()> beforeSizeGuard)
-    : m_window(window), m_mode(mode), m_beforeSizeGuard(std::move(beforeSizeGuard)) {
+Layout::Layout(player::Form1& window, const ScreenMode& mode) : m_window(window), m_mode(mode) {
     m_window.form.Resize = [this] { Form_Resize(); };
-    m_window.Timer1.TimerEvent = [this] {
-        if (m_beforeSizeGuard) m_beforeSizeGuard();
-        Timer1_Timer();
-    };
+    m_window.Timer1.TimerEvent = [this] { Timer1_Timer(); };
 }
 
 Layout::~Layout() {

@@ -2,8 +2,6 @@
 
 #include "frame/ScreenMode.h"
 
-#include <functional>
-
 namespace player {
 class Form1;
 }
@@ -13,11 +11,10 @@ namespace frame {
 // Keeps the borderless window usable at any size: the layout pass on every resize notification
 // moves the controls that hug the right and bottom edges and fits the player, and the size
 // guard on every tick of Timer1 holds the window at its minimum size and fits the player again.
-// It alone binds the window's resize notification and Timer1; beforeSizeGuard runs first on
-// every tick.
+// It alone binds the window's resize notification and Timer1.
 class Layout {
 public:
-    Layout(player::Form1& window, const ScreenMode& mode, std::function<void()> beforeSizeGuard = {});
+    Layout(player::Form1& window, const ScreenMode& mode);
     ~Layout();
     Layout(const Layout&) = delete;
     Layout& operator=(const Layout&) = delete;
@@ -31,7 +28,6 @@ public:
 private:
     player::Form1& m_window;
     const ScreenMode& m_mode;
-    std::function<void()> m_beforeSizeGuard;
     // True while a pass runs: a resize made inside a pass does not start another one.
     bool m_inresize = false;
 };

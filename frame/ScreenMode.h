@@ -12,9 +12,8 @@ struct ScreenMode {
     bool fullScreen = false;
 };
 
-// The player covers the whole window while full-screen mode is on and the player still sits
-// at the top edge where entering put it. A file loaded in full-screen mode gets a player at
-// the windowed top, and from then on the windowed rule holds until the mode is left.
+// The player covers the whole window while full-screen mode is on and the player sits at the
+// top edge where entering, or a load in full-screen mode, put it.
 bool playerCoversWindow(const player::Form1& window, const ScreenMode& mode);
 
 // Sizes the player to the space it should fill: the whole window when it covers it, otherwise

@@ -38,7 +38,6 @@ public:
 
 private:
     ScreenMode m_mode;
-    // Made before the layout, whose timer ticks reach it, and so gone after it.
     FullScreen m_fullScreen;
     Layout m_layout;
     WindowMove m_move;

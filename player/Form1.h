@@ -30,6 +30,8 @@ public:
     void ctrl_FSCommand(const platform::forms::EventInfo& event);
     QString GetCommandOption(const QString& option) const;
 
+    // Raised at the end of every GotADrop, once the window shows the new player.
+    std::function<void()> FileLoaded;
     // Switched on at start-up and off at shutdown by the drop intake.
     std::function<void(platform::forms::Form&)> EnableFileDrop;
     std::function<void(platform::forms::Form&)> DisableFileDrop;

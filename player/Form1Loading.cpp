@@ -37,6 +37,7 @@ void Form1::GotADrop(const QString& flvfile) {
     resizepic.setVisible(true);
     LabelTitre.setCaption(QStringLiteral("Quorvel : ") + currentflv);
     form.setCaption(LabelTitre.Caption());
+    if (FileLoaded) FileLoaded();
 }
 
 void Form1::extractress(int ress, const QString& nom_fich) {

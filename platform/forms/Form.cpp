@@ -107,7 +107,8 @@ void Form::setWidth(float twips) {
     if (twips < 0 || std::isnan(twips)) throw PropertyError("invalid width");
     if (twips == m_width) return;
     m_width = twips;
-    m_widget->resize(int(std::lround(twips / m_screen.TwipsPerPixelX())), m_widget->height());
+    if (!m_wantFullScreen)
+        m_widget->resize(int(std::lround(twips / m_screen.TwipsPerPixelX())), m_widget->height());
     fixSizeIfDialog();
     raiseResize();
 }
@@ -116,7 +117,8 @@ void Form::setHeight(float twips) {
     if (twips < 0 || std::isnan(twips)) throw PropertyError("invalid height");
     if (twips == m_height) return;
     m_height = twips;
-    m_widget->resize(m_widget->width(), int(std::lround(twips / m_screen.TwipsPerPixelY())));
+    if (!m_wantFullScreen)
+        m_widget->resize(m_widget->width(), int(std::lround(twips / m_screen.TwipsPerPixelY())));
     fixSizeIfDialog();
     raiseResize();
 }
@@ -263,6 +265,9 @@ void Form::windowSystemStateChanged() {
 
 void Form::applyWindowSystemFullScreen() {
     if (m_wantFullScreen) {
+        // Asked again while full screen: no resize will come to report the size the window
+        // system holds, and sizes set by code meanwhile did not reach it.
+        if (m_widget->isFullScreen()) windowSystemResized(m_widget->width(), m_widget->height());
         m_widget->showFullScreen();
         return;
     }

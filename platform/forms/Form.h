@@ -81,9 +81,10 @@ public:
 
     // Starts the window system's own move of the window while a button is held.
     bool StartSystemMove();
-    // Asks the window system to show the window over the whole screen, or not. Leaving gives
-    // the window the form's Width and Height, so sizes set by code meanwhile take effect. A
-    // late report of the state left behind is answered by asking again.
+    // Asks the window system to show the window over the whole screen, or not. Meanwhile sizes
+    // set by code are the form's alone (resizing the window would end its full screen); leaving
+    // gives the window the form's Width and Height. A late report of the state left behind is
+    // answered by asking again.
     void setWindowSystemFullScreen(bool fullScreen);
 
     std::function<void()> Resize;
