@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     frame::WindowFrame windowFrame(
         form1, {[&] {
                     if (!aboutBox) aboutBox.emplace(screen, registry, launcher, messages);
-                    aboutBox->ShowModal();
+                    aboutBox->ShowModal(&form1.form);
                 },
                 [] { QCoreApplication::exit(0); }, platform::forms::windowSystemPlacesWindows()});
 

@@ -138,7 +138,7 @@ void frmAbout::ShowModal(const Form* owner) {
         m_form.setTop(owner->Top() + (owner->Height() - m_form.Height()) / 2);
     }
     dynamic_cast<CommandButton*>(m_form.findControl(QStringLiteral("cmdOK")))->SetFocus();
-    m_form.ShowModal();
+    m_form.ShowModal(owner);
 }
 
 }  // namespace about

@@ -178,7 +178,9 @@ void Form::Activate() {
     m_widget->activateWindow();
 }
 
-void Form::ShowModal() {
+void Form::ShowModal(const Form* owner) {
+    if (owner && m_widget->parentWidget() != owner->widget())
+        m_widget->setParent(owner->widget(), m_widget->windowFlags());
     QEventLoop loop;
     m_modalLoop = &loop;
     m_widget->setWindowModality(Qt::ApplicationModal);

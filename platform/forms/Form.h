@@ -73,8 +73,10 @@ public:
     // Shows the form, out of the task bar if minimized, in front and with the input focus, as far
     // as the window system lets a program take it.
     void Activate();
-    // Shows the form modal over the application and returns once it is unloaded.
-    void ShowModal();
+    // Shows the form modal over the application and returns once it is unloaded. Given an owner,
+    // the form is the owner's transient: the window system keeps it over the owner, and
+    // minimises and raises the two together.
+    void ShowModal(const Form* owner = nullptr);
     // Raises the unload handler (it may cancel), then hides the form.
     void Unload();
     bool isShown() const;
