@@ -57,6 +57,22 @@ private Q_SLOTS:
         QCOMPARE(f.Picture1.Width(), 105060.0f);
     }
 
+    void titleEndsBeforeTheStatusTextAtEveryWidth() {
+        TestWorld world;
+        player::Form1 f(world.services());
+        frame::WindowFrame frame(f, {});
+        f.Form_Load();
+        f.GotADrop(QStringLiteral("/films/Vidéos de vacances/à la plage en juillet/clip.flv"));
+        f.form.Show();
+        f.status.setCaption(QStringLiteral("- En pause"));
+        // Cut short, the whole title is the tooltip; all shown, there is none.
+        QCOMPARE(f.LabelTitre.ToolTipText(), f.form.Caption());
+        f.form.setWidth(15000);
+        QVERIFY(f.LabelTitre.ToolTipText().isEmpty());
+        f.form.setWidth(4800);
+        QCOMPARE(f.LabelTitre.ToolTipText(), f.form.Caption());
+    }
+
     void passWithoutPlayerAndNegativeSizes() {
         TestWorld world;
         player::Form1 f(world.services());
