@@ -15,6 +15,8 @@ audio() { echo "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=$1"; }
 # shellcheck disable=SC2046
 [ -s audio_only.flv ] || ff $(audio 3) -c:a libmp3lame -b:a 64k -ar 44100 audio_only.flv
 # shellcheck disable=SC2046
+[ -s audio_only_long.flv ] || ff $(audio 30) -c:a libmp3lame -b:a 32k -ar 22050 audio_only_long.flv
+# shellcheck disable=SC2046
 [ -s video_only.flv ] || ff $(video 320x240 3) -an -c:v flv1 video_only.flv
 # shellcheck disable=SC2046
 [ -s long.flv ] || ff $(video 320x240 30) $(audio 30) -c:v flv1 -q:v 8 -c:a libmp3lame -b:a 32k -ar 22050 long.flv
